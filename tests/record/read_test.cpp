@@ -32,7 +32,7 @@ TEST(RecordReading, EveryLineEndConventionReadsTheSame) {
     EXPECT_EQ(r.データ.上側の名, "後手");
     EXPECT_EQ(r.データ.下側の名, "先手");
     EXPECT_EQ(r.データ.手, (std::vector<棋譜の手>{kPawn77, kPawn33}));
-    EXPECT_TRUE(r.データ.下側が先手);
+    EXPECT_TRUE(r.データ.下側が先手);  // the bottom side moved first
     EXPECT_FALSE(r.打切り);
   }
   // Mixed ends, and a last line without one.
@@ -40,6 +40,8 @@ TEST(RecordReading, EveryLineEndConventionReadsTheSame) {
   ASSERT_TRUE(r.成功) << r.理由;
   EXPECT_EQ(r.データ.下側の名, "s");
   EXPECT_EQ(r.データ.手.size(), 2u);
+  // A file whose first move is the top side's.
+  EXPECT_FALSE(棋譜_解析(Lines({"g", "u", "s", " 3334  10  10   0"})).データ.下側が先手);
 }
 
 TEST(RecordReading, FilesWithoutMovesReadWithWhatTheyHave) {
@@ -84,12 +86,6 @@ TEST(RecordReading, TheEndsOfLinesAndFilesAreForgiving) {
       棋譜_解析(Lines({"g", "u", "s", " 7776 -10 -10   0   ", " 3334 10  +10 0  ", "", "  ", ""}));
   ASSERT_TRUE(r.成功) << r.理由;
   EXPECT_EQ(r.データ.手, (std::vector<棋譜の手>{kPawn77, kPawn33}));
-}
-
-TEST(RecordReading, TheFirstPlayerFollowsTheFirstMove) {
-  const 棋譜読込結果 r = 棋譜_解析(Lines({"g", "u", "s", " 3334  10  10   0"}));
-  ASSERT_TRUE(r.成功) << r.理由;
-  EXPECT_FALSE(r.データ.下側が先手);
 }
 
 // A record whose sixth line is `line`, after the names and two good moves.

@@ -104,33 +104,6 @@ TEST(Replay, EachStepBackUndoesExactlyOneStepForward) {
   EXPECT_EQ(Snapshot(s), Snapshot(start));
 }
 
-TEST(Replay, StepBackRestoresThePieceBeforePromotionAndTheCapturedPiece) {
-  GameState s = PlayScript(3);
-  棋譜_戻す(s);
-  EXPECT_EQ(s.BAN[2][8], K_SITA_KAKU);  // unpromoted again
-  EXPECT_EQ(s.BAN[8][2], K_UE_KAKU);    // the captured bishop is back
-  EXPECT_EQ(s.SITA_MOCHI[6], 0);
-  EXPECT_EQ(s.SITA_MOCHI_SU, 0);
-  EXPECT_EQ(s.KIFU_SUU, 2);
-  EXPECT_EQ(s.KIFU_SAIGO, 3);
-
-  s = PlayScript(6);
-  棋譜_戻す(s);  // the top drop goes back to the top hand
-  EXPECT_EQ(s.BAN[1][5], KARA);
-  EXPECT_EQ(s.UE_MOCHI[6], 1);
-  EXPECT_EQ(s.UE_MOCHI_SU, 1);
-  棋譜_戻す(s);  // the bottom drop to the bottom hand
-  EXPECT_EQ(s.BAN[5][5], KARA);
-  EXPECT_EQ(s.SITA_MOCHI[6], 1);
-  EXPECT_EQ(s.SITA_MOCHI_SU, 1);
-
-  s = PlayScript();
-  棋譜_戻す(s);  // the king stands again and leaves the total
-  EXPECT_EQ(s.BAN[5][9], K_SITA_OU);
-  EXPECT_EQ(s.BAN[1][5], K_UE_KAKU);
-  EXPECT_EQ(s.UE_MOCHI_SU, 0);
-}
-
 TEST(Replay, RandomGamesStepBackAndForthExactly) {
   testing::RandomGameStats stats;
   for (unsigned seed = 1; seed <= 60; ++seed) {

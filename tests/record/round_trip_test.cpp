@@ -5,7 +5,6 @@
 
 #include <random>
 
-#include "file_helpers.h"
 #include "random_record.h"
 #include "record/record_file.h"
 #include "record/replay.h"
@@ -60,22 +59,6 @@ TEST(RecordRoundTrip, RandomGamesComeBackFieldForField) {
   }
   EXPECT_GT(moves, 6000);
   EXPECT_GT(stepped_back, 50);
-}
-
-TEST(RecordRoundTrip, ThroughFilesOnDisk) {
-  testing::ScratchDir dir;
-  for (unsigned seed = 1; seed <= 6; ++seed) {
-    const GameState played = testing::RandomGame(seed, 200);
-    const std::string path = dir / ("対局" + std::to_string(seed) + ".棋譜");
-    const 棋譜書込結果 w = 棋譜_書込(path, 棋譜_記録から(played, "対局", "後手", "先手"));
-    ASSERT_TRUE(w.成功) << w.理由;
-    const 棋譜読込結果 r = 棋譜_読込(path);
-    ASSERT_TRUE(r.成功) << r.理由;
-    GameState read;
-    初期設定_状態(read);
-    棋譜_記録へ(r.データ, read);
-    ExpectSameMoves(played, read, seed);
-  }
 }
 
 }  // namespace
