@@ -31,13 +31,13 @@ struct OpenLibrary {
   Mixer mixer;
 };
 
-// The one instance of the library. Handles keep counting across dsTerminate and a
-// later dsInitialize, so a handle from an earlier opening never names a new buffer.
+// The one instance of the library. Library and buffer handles come from one count
+// that goes on across dsTerminate and a later dsInitialize, so no handle ever names two
+// things: not a library and a buffer, nor a buffer of an earlier opening and a new one.
 struct LibraryState {
   std::mutex api;
   std::unique_ptr<OpenLibrary> open;
-  int32_t last_library = 0;
-  int32_t last_buffer = 0;
+  int32_t last_handle = 0;
 };
 
 // Never destroyed: the audio thread of a library the program did not close may still
@@ -117,7 +117,7 @@ int32_t dsInitialize(int32_t /*window*/) {
     }
 
     // 3. Start the callback: silence until something plays.
-    lib->handle = NextHandle(s.last_library);
+    lib->handle = NextHandle(s.last_handle);
     SDL_PauseAudioDevice(lib->device, 0);
     s.open = std::move(lib);
     return s.open->handle;
@@ -135,7 +135,7 @@ int32_t dsCreateDSB(int32_t library, const void* image, int32_t /*options*/) {
     const auto wave = kazeban::sound::ParseWave(static_cast<const uint8_t*>(image), SIZE_MAX);
     if (!wave) return 0;
     std::vector<int16_t> samples = kazeban::sound::ConvertToOutput(*wave);
-    const int32_t handle = NextHandle(s.last_buffer);
+    const int32_t handle = NextHandle(s.last_handle);
     AudioLock lock(s.open->device);
     s.open->mixer.Add(handle, std::move(samples));
     return handle;
