@@ -68,7 +68,7 @@ const QImage& KeptImage::Picture(int picture) {
   if (it != pictures_.end()) return *it;
   // The high-density pictures where a logical pixel is more than one device pixel.
   QImage loaded;
-  const std::string name = kazeban::PictureName(picture);
+  const std::string name(kazeban::PictureName(picture));
   if (!name.empty()) {
     const QString base = QStringLiteral(":/pictures/") + QString::fromStdString(name);
     const qreal dpr = image_.devicePixelRatio();

@@ -45,6 +45,9 @@ MainWindow::MainWindow(const QString& sound_folder, QWidget* parent) : QMainWind
 MainWindow::~MainWindow() = default;
 
 void MainWindow::Load() {
+  // Start-up is an event of the window like any other: while its warning box is open,
+  // no other handler runs and the window does not close.
+  kazeban::処理ガード guard(*form_);
   kazeban::Form_Load(*form_);
 }
 

@@ -8,27 +8,14 @@
 
 namespace kazeban {
 
-namespace {
-
-void 音声_開く(Form1& f) {
-  サウンド_初期化(f.sound, f.window_handle, f.warning);
-  f.handles.SND_SONOTA = サウンド_読込(f.sound, "その他.wav", 3, f.warning);
-  f.handles.SND_KINSI = サウンド_読込(f.sound, "禁止.wav", 3, f.warning);
-  f.handles.SND_KOMAUTI = サウンド_読込(f.sound, "駒打音.wav", 3, f.warning);
-  f.handles.SND_SYUUKYOKU = サウンド_読込(f.sound, "終局.wav", 1, f.warning);
-  f.handles.SND_BGM = サウンド_読込(f.sound, "BGM.wav", 1, f.warning);
-  f.音声_準備済 = true;
-}
-
-}  // namespace
-
 void Form_Load(Form1& f) {
   GameState& s = f.s;
 
   // 1. The sound library and the five sounds, once for the life of the program. A
   // start-up run again keeps them; the tune stops because its check mark is cleared.
   if (!f.音声_準備済) {
-    音声_開く(f);
+    サウンド_開始(f.sound, f.handles, f.window_handle, f.warning);
+    f.音声_準備済 = true;
   } else if (f.controls.IsChecked(MenuCheck::BGM)) {
     dsStop(f.handles.SND_BGM);
   }

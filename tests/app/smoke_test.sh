@@ -19,6 +19,10 @@ for tool in xvfb-run import convert; do
   command -v "$tool" >/dev/null || { echo "smoke: $tool is missing" >&2; exit 1; }
 done
 
+# The dummy audio driver: on a machine without a sound card the program would first
+# warn that no audio output can be opened, and the box would hide the board.
+export SDL_AUDIODRIVER=dummy
+
 # A killed program's status becomes xvfb-run's: the status of this run is ignored, the
 # screenshot decides.
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
@@ -32,7 +36,10 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
       break
     fi
   done
+  # Asked to end, and ended for good if it has not within two seconds.
   kill "$pid" 2>/dev/null
+  for i in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -KILL "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   true
 ' smoke "$program" "$shot" || true

@@ -23,7 +23,7 @@ class GameTest : public PlayTest {
     EXPECT_EQ(f->s.SITA_MOCHI[6], 1);
     Move(7, 1, 8, 2);  // UE's silver takes it back
     EXPECT_EQ(f->s.UE_MOCHI[6], 1);
-    EXPECT_TRUE(controls.boxes.empty());
+    EXPECT_TRUE(controls.messages.empty());
     Click(11, 8);  // the bishop in SITA's hand
     Click(8, 4);
   }
@@ -43,19 +43,19 @@ class GameTest : public PlayTest {
 TEST_F(GameTest, SenteWinsAndAnotherGameIsSetUp) {
   StartTwoPlayerGame();
   int sounds_when_winner_shown = -1;
-  controls.on_box = [&](const Box& b) {
+  controls.on_box = [&](const FakeControls::Message& b) {
     if (b.title == "終了") sounds_when_winner_shown = FakeSound().Count("dsPlay", SYUUKYOKU);
   };
   controls.Answer(true);
   PlayToSentesWin();
 
-  ASSERT_EQ(controls.boxes.size(), 2u);
-  EXPECT_EQ(controls.boxes[0].title, "終了");
-  EXPECT_EQ(controls.boxes[0].text, "先手の勝ちです");
-  EXPECT_FALSE(controls.boxes[0].yes_no);
-  EXPECT_EQ(controls.boxes[1].title, "再ゲーム");
-  EXPECT_EQ(controls.boxes[1].text, "続けますか？");
-  EXPECT_TRUE(controls.boxes[1].yes_no);
+  ASSERT_EQ(controls.messages.size(), 2u);
+  EXPECT_EQ(controls.messages[0].title, "終了");
+  EXPECT_EQ(controls.messages[0].text, "先手の勝ちです");
+  EXPECT_FALSE(controls.messages[0].yes_no);
+  EXPECT_EQ(controls.messages[1].title, "再ゲーム");
+  EXPECT_EQ(controls.messages[1].text, "続けますか？");
+  EXPECT_TRUE(controls.messages[1].yes_no);
   EXPECT_EQ(waits, std::vector<int>{1});
   EXPECT_EQ(sounds_when_winner_shown, 1);  // the closing sound comes before the winner
 
@@ -81,7 +81,7 @@ TEST_F(GameTest, SenteWinsAndAnotherGameIsSetUp) {
 
   // The next click asks for a game to be started; スタート starts it afresh.
   Click(7, 7);
-  EXPECT_EQ(controls.boxes.back().title, "開始");
+  EXPECT_EQ(controls.messages.back().title, "開始");
   START_Click(*f);
   Move(7, 7, 7, 6);
   EXPECT_EQ(f->s.KIFU_SUU, 1);
@@ -101,12 +101,12 @@ TEST_F(GameTest, AnsweringNoEndsTheProgramAtOnce) {
   Click(7, 7);
   START_Click(*f);
   EXPECT_TRUE(surface.ops.empty());
-  EXPECT_EQ(controls.boxes.size(), 2u);
+  EXPECT_EQ(controls.messages.size(), 2u);
 }
 
 TEST_F(GameTest, ClicksAndMenusDuringTheEndOfGameBoxesAreIgnored) {
   StartTwoPlayerGame();
-  controls.on_box = [&](const Box&) {
+  controls.on_box = [&](const FakeControls::Message&) {
     Click(7, 7);
     Click(7, 6);
     Click(11, 8);
@@ -117,7 +117,7 @@ TEST_F(GameTest, ClicksAndMenusDuringTheEndOfGameBoxesAreIgnored) {
   };
   controls.Answer(true);
   PlayToSentesWin();
-  EXPECT_EQ(controls.boxes.size(), 2u);  // only the two end-of-game boxes
+  EXPECT_EQ(controls.messages.size(), 2u);  // only the two end-of-game boxes
   EXPECT_EQ(controls.quit_count, 0);
   EXPECT_EQ(f->s.COM_LEVEL, 3);
   EXPECT_EQ(f->s.TEBAN, NASHI);
@@ -133,8 +133,8 @@ TEST_F(GameTest, GoteWinsByAttackingSITAsKing) {
   controls.Answer(true);
   Move(9, 7, 9, 6);
   Move(1, 5, 5, 5);  // the rook now sees (5, 9) down an empty column
-  ASSERT_EQ(controls.boxes.size(), 2u);
-  EXPECT_EQ(controls.boxes[0].text, "後手の勝ちです");
+  ASSERT_EQ(controls.messages.size(), 2u);
+  EXPECT_EQ(controls.messages[0].text, "後手の勝ちです");
 }
 
 TEST_F(GameTest, AnAttackUncoveredByAnotherPieceDoesNotEndTheGame) {
@@ -143,16 +143,16 @@ TEST_F(GameTest, AnAttackUncoveredByAnotherPieceDoesNotEndTheGame) {
   s.BAN[5][5] = K_SITA_GIN;
   s.BAN[9][3] = K_UE_HU;
   Move(5, 5, 4, 4);  // the silver steps aside; the rook now sees UE's king
-  EXPECT_TRUE(controls.boxes.empty());
+  EXPECT_TRUE(controls.messages.empty());
   EXPECT_EQ(s.TEBAN, GOTE);
   Move(9, 3, 9, 4);
-  EXPECT_TRUE(controls.boxes.empty());
+  EXPECT_TRUE(controls.messages.empty());
 
   // Taking the king that was left standing ends the game too.
   controls.Answer(true);
   Move(5, 8, 5, 1);
-  ASSERT_EQ(controls.boxes.size(), 2u);
-  EXPECT_EQ(controls.boxes[0].text, "先手の勝ちです");
+  ASSERT_EQ(controls.messages.size(), 2u);
+  EXPECT_EQ(controls.messages[0].text, "先手の勝ちです");
   EXPECT_EQ(s.TEBAN, NASHI);
 }
 
@@ -170,12 +170,12 @@ TEST_F(GameTest, AStoppedGameResumesWithTheSideOfTheNextRecordedMove) {
   s.KIFU_SUU = 1;
   s.TESUU = 1;
   s.TEBAN = NASHI;
-  controls.boxes.clear();
+  controls.messages.clear();
 
   Click(5, 5);
-  ASSERT_EQ(controls.boxes.size(), 1u);
-  EXPECT_EQ(controls.boxes[0].title, "再開");
-  EXPECT_EQ(controls.boxes[0].text, "OKですか？");
+  ASSERT_EQ(controls.messages.size(), 1u);
+  EXPECT_EQ(controls.messages[0].title, "再開");
+  EXPECT_EQ(controls.messages[0].text, "OKですか？");
   EXPECT_EQ(s.TEBAN, GOTE);  // entry 2 was UE's
   EXPECT_EQ(s.KIFU_SAIGO, 3);
 
@@ -231,9 +231,9 @@ TEST_F(GameTest, WithARecordLoadedAClickAsksToStepAndNoStartsAfresh) {
   FakeSound().calls.clear();
   controls.Answer(true);
   Click(5, 5);
-  ASSERT_EQ(controls.boxes.size(), 1u);
-  EXPECT_EQ(controls.boxes[0].title, "棋譜");
-  EXPECT_EQ(controls.boxes[0].text, "棋譜を '進 'で進めて下さい");
+  ASSERT_EQ(controls.messages.size(), 1u);
+  EXPECT_EQ(controls.messages[0].title, "棋譜");
+  EXPECT_EQ(controls.messages[0].text, "棋譜を '進 'で進めて下さい");
   EXPECT_EQ(s.BAN[7][6], K_SITA_HU);
   EXPECT_EQ(s.KIFU_MODE, ON);
   EXPECT_TRUE(FakeSound().calls.empty());

@@ -46,9 +46,9 @@ TEST_F(MenuTest, StartBeginsAGameBetweenTwoPeopleFromThePositionShown) {
   EXPECT_EQ(s.TEBAN, SENTE);
   EXPECT_EQ(s.TAIKYOKU_SYU, TAI_MAN);
   EXPECT_EQ(s.BAN[7][6], K_SITA_HU);
-  ASSERT_EQ(controls.boxes.size(), 1u);
-  EXPECT_EQ(controls.boxes[0].title, " ");
-  EXPECT_EQ(controls.boxes[0].text, "先手の番です");
+  ASSERT_EQ(controls.messages.size(), 1u);
+  EXPECT_EQ(controls.messages[0].title, " ");
+  EXPECT_EQ(controls.messages[0].text, "先手の番です");
   // The coordinates are drawn again, and nothing else of the board.
   EXPECT_FALSE(surface.Of(DrawOp::Text).empty());
   EXPECT_TRUE(surface.Of(DrawOp::Picture).empty());
@@ -90,7 +90,7 @@ TEST_F(MenuTest, OpeningAMenuHidesTheRecordPanel) {
   OPTION_Click(*f);
   ExpectPanelHidden();
   EXPECT_TRUE(surface.ops.empty());
-  EXPECT_TRUE(controls.boxes.empty());
+  EXPECT_TRUE(controls.messages.empty());
 }
 
 TEST_F(MenuTest, GuidanceOnDrawsNothingAtOnceAndOffClearsEveryMark) {
@@ -139,9 +139,9 @@ TEST_F(MenuTest, TheAboutBoxShowsVersionHomePageAndMail) {
   VER_Click(*f);
   ExpectPanelHidden();
   EXPECT_EQ(FakeSound().ArgumentsOf("dsPlay"), std::vector<int32_t>{SONOTA});
-  ASSERT_EQ(controls.boxes.size(), 1u);
-  EXPECT_FALSE(controls.boxes[0].yes_no);
-  const std::string& text = controls.boxes[0].text;
+  ASSERT_EQ(controls.messages.size(), 1u);
+  EXPECT_FALSE(controls.messages[0].yes_no);
+  const std::string& text = controls.messages[0].text;
   const auto first = text.find('\n');
   ASSERT_NE(first, std::string::npos);
   EXPECT_NE(text.substr(0, first).find(KAZEBAN_TEST_VERSION), std::string::npos);

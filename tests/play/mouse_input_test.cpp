@@ -44,9 +44,9 @@ class MouseTest : public PlayTest {
 TEST_F(MouseTest, BeforeAGameAClickAsksForOneToBeStarted) {
   Start();
   Click(7, 7);
-  ASSERT_EQ(controls.boxes.size(), 1u);
-  EXPECT_EQ(controls.boxes[0].title, "開始");
-  EXPECT_EQ(controls.boxes[0].text, "「対局」で始めて下さい");
+  ASSERT_EQ(controls.messages.size(), 1u);
+  EXPECT_EQ(controls.messages[0].title, "開始");
+  EXPECT_EQ(controls.messages[0].text, "「対局」で始めて下さい");
   EXPECT_EQ(Played(KINSI), 1);
   EXPECT_EQ(f->s.TEBAN, NASHI);
   EXPECT_EQ(f->s.SENTAKU_JOUTAI, 0);
@@ -215,9 +215,9 @@ TEST_F(MouseTest, AStrandedPawnNeedsTheRightButtonWhichPromotesIt) {
   s.BAN[3][1] = K_UE_GIN;
 
   Move(3, 2, 3, 1);
-  ASSERT_EQ(controls.boxes.size(), 1u);
-  EXPECT_EQ(controls.boxes[0].title, "成り");
-  EXPECT_EQ(controls.boxes[0].text, "マウスの右をクリックして下さい");
+  ASSERT_EQ(controls.messages.size(), 1u);
+  EXPECT_EQ(controls.messages[0].title, "成り");
+  EXPECT_EQ(controls.messages[0].text, "マウスの右をクリックして下さい");
   EXPECT_EQ(Played(KINSI), 1);
   EXPECT_EQ(s.SENTAKU_JOUTAI, 1);
   EXPECT_EQ(s.KIFU_SUU, 0);
@@ -225,7 +225,7 @@ TEST_F(MouseTest, AStrandedPawnNeedsTheRightButtonWhichPromotesIt) {
 
   // The middle button is refused the same way.
   Click(3, 1, BUTTON_MIDDLE);
-  EXPECT_EQ(controls.boxes.size(), 2u);
+  EXPECT_EQ(controls.messages.size(), 2u);
   EXPECT_EQ(s.KIFU_SUU, 0);
 
   Click(3, 1, BUTTON_RIGHT);
@@ -270,7 +270,7 @@ TEST_F(MouseTest, PromotionIsNeverAutomaticAndOnlyWherePossible) {
   Move(1, 7, 1, 6, BUTTON_RIGHT);
   EXPECT_EQ(s.BAN[1][6], K_SITA_HU);
   EXPECT_EQ(s.KIFU_NARI[7], K_SITA_HU);
-  EXPECT_TRUE(controls.boxes.empty());
+  EXPECT_TRUE(controls.messages.empty());
 }
 
 TEST_F(MouseTest, DropsFromBothHands) {
@@ -372,7 +372,7 @@ TEST_F(MouseTest, ClicksWhereNothingIsNeverChangeTheGame) {
   for (int r = 3; r <= 9; ++r) Click(11, r);
   for (int r = 1; r <= 7; ++r) Click(-1, r);
   EXPECT_TRUE(SameGame(before, f->s));
-  EXPECT_TRUE(controls.boxes.empty());
+  EXPECT_TRUE(controls.messages.empty());
 }
 
 TEST_F(MouseTest, AClickBetweenBoardAndHandOnlyClearsTheHighlight) {
@@ -401,9 +401,9 @@ TEST_F(MouseTest, TheFiveHundredAndFirstMoveIsRefusedAndNothingChanges) {
   Click(7, 6);
   EXPECT_EQ(Played(KINSI), 1);
   EXPECT_EQ(Played(KOMAUTI), 0);
-  ASSERT_EQ(controls.boxes.size(), 1u);
-  EXPECT_EQ(controls.boxes[0].title, "棋譜");
-  EXPECT_NE(controls.boxes[0].text.find("500"), std::string::npos);
+  ASSERT_EQ(controls.messages.size(), 1u);
+  EXPECT_EQ(controls.messages[0].title, "棋譜");
+  EXPECT_NE(controls.messages[0].text.find("500"), std::string::npos);
   EXPECT_TRUE(SameGame(before, s));
   EXPECT_TRUE(surface.ops.empty());
 }

@@ -92,7 +92,7 @@ class PlayTest : public ::testing::Test {
   void Start() {
     Form_Load(*f);
     surface.Clear();
-    controls.boxes.clear();
+    controls.messages.clear();
     FakeSound().calls.clear();
   }
 
@@ -101,7 +101,7 @@ class PlayTest : public ::testing::Test {
     Start();
     START_Click(*f);
     surface.Clear();
-    controls.boxes.clear();
+    controls.messages.clear();
   }
 
   // A press of `button` in the middle of square (i, j).

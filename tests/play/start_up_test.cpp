@@ -32,7 +32,7 @@ TEST_F(PlayTest, StartUpSetsLevelGuidanceMusicAndTheStartingPosition) {
   // No sound and no box at start-up.
   EXPECT_EQ(FakeSound().Count("dsPlay"), 0);
   EXPECT_EQ(FakeSound().Count("dsPlayLooping"), 0);
-  EXPECT_TRUE(controls.boxes.empty());
+  EXPECT_TRUE(controls.messages.empty());
 }
 
 TEST_F(PlayTest, StartUpOpensTheLibraryAndLoadsTheFiveSoundsInOrder) {
@@ -100,9 +100,9 @@ TEST_F(PlayTest, StartUpPlacesTheWindowUnlessItIsAlreadyThere) {
 TEST_F(PlayTest, WithoutAudioOneWarningAndTheGameGoesOnSilently) {
   FakeSound().audio_available = false;
   Form_Load(*f);
-  ASSERT_EQ(controls.boxes.size(), 1u);
-  EXPECT_EQ(controls.boxes[0].title, "KAZEBAN.dll");
-  EXPECT_EQ(controls.boxes[0].text, "Direct Soundインターフェースが作成できません。");
+  ASSERT_EQ(controls.messages.size(), 1u);
+  EXPECT_EQ(controls.messages[0].title, "KAZEBAN.dll");
+  EXPECT_EQ(controls.messages[0].text, "Direct Soundインターフェースが作成できません。");
   EXPECT_EQ(f->handles.SND_KOMAUTI, 0);
   EXPECT_EQ(FakeSound().Count("dsCreateDSB"), 0);
 
@@ -110,7 +110,7 @@ TEST_F(PlayTest, WithoutAudioOneWarningAndTheGameGoesOnSilently) {
   Move(7, 7, 7, 6);
   EXPECT_EQ(f->s.BAN[7][6], K_SITA_HU);
   EXPECT_EQ(FakeSound().Count("dsPlay", 0), 1);  // the piece's sound, on handle 0
-  EXPECT_EQ(controls.boxes.size(), 2u);          // the warning and "先手の番です"
+  EXPECT_EQ(controls.messages.size(), 2u);       // the warning and "先手の番です"
 }
 
 TEST_F(PlayTest, AMissingSoundFileOnlySilencesThatSound) {
@@ -118,7 +118,7 @@ TEST_F(PlayTest, AMissingSoundFileOnlySilencesThatSound) {
   Form_Load(*f);
   EXPECT_EQ(f->handles.SND_KINSI, 0);
   EXPECT_NE(f->handles.SND_KOMAUTI, 0);
-  EXPECT_TRUE(controls.boxes.empty());
+  EXPECT_TRUE(controls.messages.empty());
 }
 
 TEST_F(PlayTest, EscReleasesTheSoundsAndEndsTheProgram) {
@@ -159,7 +159,7 @@ TEST_F(PlayTest, OwariEndsTheProgramWithoutAQuestionMidGame) {
   StartTwoPlayerGame();
   Move(7, 7, 7, 6);
   OWARI_Click(*f);
-  EXPECT_TRUE(controls.boxes.empty());
+  EXPECT_TRUE(controls.messages.empty());
   EXPECT_EQ(controls.quit_count, 1);
   EXPECT_EQ(FakeSound().Count("dsFree"), 5);
   EXPECT_EQ(FakeSound().Count("dsTerminate"), 1);
