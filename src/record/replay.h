@@ -1,6 +1,12 @@
 // Stepping through the move record on the board and the hands: the state half of
 // the forward and backward steps of the review commands, also used to check a record
 // file and by the command-line analyser.
+//
+// Both steps read only the record: the forward step puts the recorded code after the
+// move on the destination, the backward step the code before the move on the origin
+// and the captured code on the destination. Neither looks at legality, the turn, the
+// selection or the king squares (the influence survey finds the kings again); the
+// window adds the redraws, the sound and the end of any game in progress.
 #pragma once
 
 #include "rules/game_state.h"

@@ -1,0 +1,21 @@
+# Fails unless the dynamic symbols that LIBRARY defines are exactly the library's C
+# interface (the linker's own section markers aside).
+execute_process(COMMAND nm -D --defined-only ${LIBRARY}
+  OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${listing}")
+set(found)
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] " "" name "${line}")
+  if(NOT name MATCHES "^(__bss_start|_edata|_end|_init|_fini)$")
+    list(APPEND found ${name})
+  endif()
+endforeach()
+list(SORT found)
+set(expected dsCreateDSB dsFree dsInitialize dsPlay dsPlayLooping dsStop dsTerminate)
+if(NOT found STREQUAL expected)
+  message(FATAL_ERROR "exported: ${found}\nexpected: ${expected}")
+endif()
+message(STATUS "exported: ${found}")
