@@ -88,6 +88,9 @@ int 盤評価_COM危険座標(const GameState& s, const 勢力図& m, const COM�
   int R = 0;
   int count = 0;
   int least = 9999;
+  // The moved piece forks only from a square the person does not cover.
+  const bool 両取りの場 = SS[tx][ty] == 0;
+  const bool 持駒あり = s.SITA_MOCHI_SU > 0;
 
   for (int i = 1; i <= BAN_SUU; ++i) {
     for (int j = 1; j <= BAN_SUU; ++j) {
@@ -110,7 +113,7 @@ int 盤評価_COM危険座標(const GameState& s, const 勢力図& m, const COM�
           }
         }
         // A.2 Drops the person's hand threatens here.
-        if (s.SITA_MOCHI_SU > 0) {
+        if (持駒あり) {
           // Lance skewer: a lance dropped here would attack a valuable piece that
           // shields another.
           if (持[2] > 0 && j > 2 && B[i][j - 1] > K_UE_KYOU && (SS[i][j] > 0 || SU[i][j] == 0)) {
@@ -187,7 +190,7 @@ int 盤評価_COM危険座標(const GameState& s, const 勢力図& m, const COM�
           R -= 10;
         }
         // C.3 Fork of the moved piece.
-        if (SS[tx][ty] == 0 && (SS[i][j] == 0 || (i == s.SITA_OU_I && j == s.SITA_OU_J)) &&
+        if (両取りの場 && (SS[i][j] == 0 || (i == s.SITA_OU_I && j == s.SITA_OU_J)) &&
             移動チェック(s, tx, ty, i, j, pc) == ON) {
           R += 1;
           count += 1;

@@ -1,9 +1,24 @@
 #include "computer/survey.h"
 
+#include <cstring>
+
 #include "computer/influence_walks.h"
 
 namespace kazeban {
 namespace {
+
+// A table as the reset leaves it: `value` on squares 1..9, 0 in row and column 0,
+// which are never written.
+struct 表 {
+  int v[10][10];
+};
+constexpr 表 表の値(int value) {
+  表 t{};
+  for (int i = 1; i <= BAN_SUU; ++i) {
+    for (int j = 1; j <= BAN_SUU; ++j) t.v[i][j] = value;
+  }
+  return t;
+}
 
 // Squares a SITA piece c on (i, j) bears on one step away, in the survey's order.
 inline void SITA_歩(const GameState& s, 勢力図& m, int c, int i, int j) {
@@ -56,18 +71,16 @@ inline void 飛車四方(const GameState& s, 勢力図& m, int c, int i, int j) 
 
 void 勢力調査(GameState& s, 勢力図& m) {
   // 1. Reset every count and record; UE_MAMORI_I/J keep their values.
-  for (int i = 1; i <= BAN_SUU; ++i) {
-    for (int j = 1; j <= BAN_SUU; ++j) {
-      m.SEIRYOKU_SITA[i][j] = 0;
-      m.SEIRYOKU_UE[i][j] = 0;
-      m.SITA_NERAI[i][j] = 記録なし_下限;
-      m.SITA_NERAI_I[i][j] = 0;
-      m.SITA_NERAI_J[i][j] = 0;
-      m.UE_NERAI[i][j] = 記録なし_上限;
-      m.SITA_MAMORI[i][j] = 記録なし_上限;
-      m.UE_MAMORI[i][j] = 記録なし_上限;
-    }
-  }
+  static constexpr 表 上限 = 表の値(記録なし_上限);
+  static constexpr 表 下限 = 表の値(記録なし_下限);
+  std::memset(m.SEIRYOKU_SITA, 0, sizeof m.SEIRYOKU_SITA);
+  std::memset(m.SEIRYOKU_UE, 0, sizeof m.SEIRYOKU_UE);
+  std::memset(m.SITA_NERAI_I, 0, sizeof m.SITA_NERAI_I);
+  std::memset(m.SITA_NERAI_J, 0, sizeof m.SITA_NERAI_J);
+  std::memcpy(m.SITA_NERAI, 下限.v, sizeof m.SITA_NERAI);
+  std::memcpy(m.UE_NERAI, 上限.v, sizeof m.UE_NERAI);
+  std::memcpy(m.SITA_MAMORI, 上限.v, sizeof m.SITA_MAMORI);
+  std::memcpy(m.UE_MAMORI, 上限.v, sizeof m.UE_MAMORI);
 
   // 2-3. Scan column by column, row by row: the scan order is the only tie-break
   // between equal codes bearing on the same square.
