@@ -13,15 +13,16 @@ namespace {
 std::atomic<long> 確保回数{0};
 }  // namespace
 
-void* operator new(std::size_t n) {
+// Kept out of line: inlined, g++ would pair the free below with the new of a caller.
+[[gnu::noinline]] void* operator new(std::size_t n) {
   確保回数.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept {
+[[gnu::noinline]] void operator delete(void* p) noexcept {
   std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
   std::free(p);
 }
 
