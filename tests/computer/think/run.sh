@@ -83,6 +83,14 @@ expect_tail=$'-1615 800 800   0 9998.0\nbest -1615 800 800   0 9998.0 end'
 expect_lines "exchange legal" --legal ue "$exchange" -- "-1612 800 800   0" " 8271 100 100   0"
 expect_lines "exchange legal sita" --legal sita "$exchange" -- "11812-800-800   0" " 8818-900-900   0"
 
+# SITA's rook has taken every UE piece (the record checks where pieces stand, not how
+# they move): the computer has nothing to move or drop.
+all_taken=$dir/全取り.棋譜
+expect "all taken" "none" "$all_taken"
+expect "all taken level 1" "none" --level 1 "$all_taken"
+expect "all taken candidates" "best none" --candidates "$all_taken"
+expect "all taken legal" "" --legal ue "$all_taken"
+
 # Bad input and bad command lines.
 refuse "truncated line" "$dir/途切れ.棋譜"
 refuse "missing file" "$dir/無い.棋譜"
