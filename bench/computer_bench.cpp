@@ -40,8 +40,8 @@ void BM_Survey(benchmark::State& state, 局面関数 make) {
   }
 }
 
-// The evaluation of one candidate: the computer's silver from (4, 2) to (4, 3)... or,
-// where that is not legal, of the position as it stands; the map is surveyed once.
+// The evaluation of one candidate, the computer's pawn from (5, 3) to (5, 4), with
+// the map of the position after it surveyed once.
 void BM_Evaluate(benchmark::State& state, 局面関数 make, int level) {
   GameState s = make();
   勢力図 m;
