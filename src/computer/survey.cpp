@@ -87,10 +87,8 @@ void 勢力調査(GameState& s, 勢力図& m) {
   for (int i = 1; i <= BAN_SUU; ++i) {
     for (int j = 1; j <= BAN_SUU; ++j) {
       const int c = s.BAN[i][j];
+      if (c == KARA) continue;
       switch (c) {
-        case KARA:
-          break;
-
         case K_SITA_HU:
           SITA_歩(s, m, c, i, j);
           break;
