@@ -1,9 +1,15 @@
-// The window's controls for tests: message boxes are recorded and answered from a
-// script, check marks, the record-file panel and the window's place are kept as plain
-// fields, and every call is logged in order so a test can ask what happened when.
+// The window's controls for tests. Every message box is recorded with its title, text
+// and buttons; Yes/No boxes are answered from a script, and a Yes/No box with no answer
+// left fails the test (it is then answered はい, so that the test goes on and shows what
+// followed). Check marks, the record-file panel, the window's place and the end of the
+// program are kept as plain fields, and every call is logged in order so that a test
+// can ask what happened when.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -18,30 +24,41 @@ class FakeControls : public Controls {
   struct Message {
     std::string title;
     std::string text;
-    bool yes_no = false;
+    bool yes_no = false;  // buttons はい/いいえ rather than OK
+    bool answer = true;   // what a Yes/No box was answered
   };
 
+  struct Placement {
+    int left, top, width, height;
+  };
+
+  // Queues the answer to the next Yes/No box (true: はい).
+  void Answer(bool yes) { answers.push_back(yes); }
+
   void MessageOK(std::string_view title, std::string_view text) override {
-    messages.push_back({std::string(title), std::string(text), false});
+    messages.push_back({std::string(title), std::string(text), false, true});
     log.push_back("MessageOK " + std::string(title) + ": " + std::string(text));
+    if (on_box) on_box(messages.back());
   }
 
-  // Answers from `answers`, front first; はい when the script has run out, so that a
-  // test that forgot an answer fails on what follows rather than hanging.
   bool MessageYesNo(std::string_view title, std::string_view text) override {
-    messages.push_back({std::string(title), std::string(text), true});
-    log.push_back("MessageYesNo " + std::string(title) + ": " + std::string(text));
+    bool answer = true;
     if (answers.empty()) {
       ++unanswered;
-      return true;
+      ADD_FAILURE() << "unscripted Yes/No box: title \"" << title << "\", text \"" << text << "\"";
+    } else {
+      answer = answers.front();
+      answers.pop_front();
     }
-    const bool answer = answers.front();
-    answers.pop_front();
+    messages.push_back({std::string(title), std::string(text), true, answer});
+    log.push_back("MessageYesNo " + std::string(title) + ": " + std::string(text));
+    if (on_box) on_box(messages.back());
     return answer;
   }
 
   void SetChecked(MenuCheck item, bool checked) override {
     checks[item] = checked;
+    ++check_changes;
     log.push_back(std::string("SetChecked ") + CheckName(item) + (checked ? " on" : " off"));
   }
   bool IsChecked(MenuCheck item) const override {
@@ -74,12 +91,14 @@ class FakeControls : public Controls {
     window_top = top;
     window_width = width;
     window_height = height;
+    placements.push_back({left, top, width, height});
     log.push_back("PlaceWindow " + std::to_string(left) + " " + std::to_string(top) + " " +
                   std::to_string(width) + " " + std::to_string(height));
   }
 
   void Quit() override {
     quit = true;
+    ++quit_count;
     log.push_back("Quit");
   }
 
@@ -99,6 +118,13 @@ class FakeControls : public Controls {
     return "?";
   }
 
+  // The titles of the boxes shown, in order.
+  std::vector<std::string> Titles() const {
+    std::vector<std::string> out;
+    for (const Message& m : messages) out.push_back(m.title);
+    return out;
+  }
+
   // What was asked, in order.
   std::vector<Message> messages;
   std::vector<std::string> log;
@@ -106,13 +132,19 @@ class FakeControls : public Controls {
   // The answers to the next Yes/No boxes (true: はい), and how many boxes found none.
   std::deque<bool> answers;
   int unanswered = 0;
+  // Called while each box is open (after it was recorded), e.g. to click the window
+  // behind it.
+  std::function<void(const Message&)> on_box;
 
   std::map<MenuCheck, bool> checks;
+  int check_changes = 0;
   bool drive_visible = false, dir_visible = false, file_visible = false;
   bool name_panel_visible = false;
   std::string panel_text[5];  // [1..4]: Text1..Text4
   int window_left = 0, window_top = 0, window_width = 0, window_height = 0;
+  std::vector<Placement> placements;
   bool quit = false;
+  int quit_count = 0;
 };
 
 }  // namespace kazeban::testing

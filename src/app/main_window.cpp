@@ -1,0 +1,160 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "app/board_view.h"
+#include "app/kept_image.h"
+#include "app/record_panel.h"
+#include "app/window_controls.h"
+#include "play/about_box.h"
+#include "play/form.h"
+#include "play/game_menu.h"
+#include "play/mouse_input.h"
+#include "play/options.h"
+#include "play/start_up.h"
+
+void InstallFontSubstitutes() {
+  QFont::insertSubstitutions(
+      QStringLiteral("ＭＳ Ｐ明朝"),
+      {QStringLiteral("IPAPMincho"), QStringLiteral("IPAexMincho"), QStringLiteral("IPAMincho")});
+}
+
+MainWindow::MainWindow(const QString& sound_folder, QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(QStringLiteral("KAZEBAN"));
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const qreal dpr = screen != nullptr ? screen->devicePixelRatio() : qApp->devicePixelRatio();
+  image_ = std::make_unique<KeptImage>(kazeban::FORM_WIDTH_TWIPS, kazeban::FORM_HEIGHT_TWIPS, dpr);
+  view_ = new BoardView(*image_, this);
+  setCentralWidget(view_);
+  panel_ = std::make_unique<RecordPanel>(*view_);
+  controls_ = std::make_unique<WindowControls>(*this, *panel_);
+  form_ = std::make_unique<kazeban::Form1>(*image_, *controls_, sound_folder.toStdString(), 1);
+  BuildMenus();
+  view_->onMousePress = [this](int button, int shift, double x, double y) {
+    kazeban::Form_MouseDown(*form_, button, shift, x, y);
+  };
+  view_->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Load() {
+  // Start-up is an event of the window like any other: while its warning box is open,
+  // no other handler runs and the window does not close.
+  kazeban::処理ガード guard(*form_);
+  kazeban::Form_Load(*form_);
+}
+
+QAction* MainWindow::item(const QString& name) const {
+  return findChild<QAction*>(name);
+}
+
+QMenu* MainWindow::AddMenu(QMenu* parent, const char* caption, const char* name) {
+  QMenu* menu = parent != nullptr ? parent->addMenu(QString::fromUtf8(caption))
+                                  : menuBar()->addMenu(QString::fromUtf8(caption));
+  menu->setObjectName(QString::fromUtf8(name) + QStringLiteral("_menu"));
+  menu->menuAction()->setObjectName(QString::fromUtf8(name));
+  return menu;
+}
+
+QAction* MainWindow::AddItem(QMenu* parent, const char* caption, const char* name,
+                             void (*handler)(kazeban::Form1&), bool checkable) {
+  QAction* a = parent != nullptr ? parent->addAction(QString::fromUtf8(caption))
+                                 : menuBar()->addAction(QString::fromUtf8(caption));
+  a->setObjectName(QString::fromUtf8(name));
+  a->setParent(this);
+  if (handler == nullptr) {
+    // Its command comes with a later part of the game.
+    a->setEnabled(false);
+    return a;
+  }
+  if (checkable) {
+    // The check mark changes only when the handler says so, as in the game's menus:
+    // undo the toggle Qt makes before the handler runs.
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, a, handler](bool checked) {
+      a->setChecked(!checked);
+      handler(*form_);
+    });
+  } else {
+    connect(a, &QAction::triggered, this, [this, handler] { handler(*form_); });
+  }
+  return a;
+}
+
+void MainWindow::BuildMenus() {
+  using namespace kazeban;
+
+  // 対局: a game between people, against the computer, the computer's level, the end.
+  QMenu* taikyoku = AddMenu(nullptr, "対局", "TAIKYOKU");
+  connect(taikyoku, &QMenu::aboutToShow, this, [this] { TAIKYOKU_Click(*form_); });
+  QMenu* match_man = AddMenu(taikyoku, "対局(人間)", "MATCH_MAN");
+  AddItem(match_man, "スタート", "START", START_Click);
+  QMenu* start2 = AddMenu(taikyoku, "対局(COM)", "START2");
+  // Call points of the computer player: SENTE_Click and GOTE_Click take the place of
+  // nullptr below, which leaves the items disabled until then.
+  AddItem(start2, "先手", "SENTE", nullptr);
+  AddItem(start2, "後手", "GOTE", nullptr);
+  QMenu* level = AddMenu(taikyoku, "COM対局ﾚﾍﾞﾙ", "LEVEL");
+  controls_->SetCheckAction(MenuCheck::LEVEL1,
+                            AddItem(level, "LEVEL1", "LEVEL1", LEVEL1_Click, true));
+  controls_->SetCheckAction(MenuCheck::LEVEL2,
+                            AddItem(level, "LEVEL2", "LEVEL2", LEVEL2_Click, true));
+  controls_->SetCheckAction(MenuCheck::LEVEL3,
+                            AddItem(level, "LEVEL3", "LEVEL3", LEVEL3_Click, true));
+  AddItem(taikyoku, "終わり", "OWARI", OWARI_Click);
+
+  // Review, handicap and record files. Call points of the record and review commands:
+  // STOP_Click on opening 局面, CANCEL_Click, REVERSE_Click, REPLAY_Click, AFTER_Click,
+  // LBEL_UP_Click, LEBEL_DOWN_Click, KIFU_READ_Click and KIFU_WRITE_Click take the
+  // place of nullptr below.
+  QMenu* stop = AddMenu(nullptr, "局面", "STOP");
+  AddItem(stop, "最初", "CANCEL", nullptr);
+  AddItem(stop, "反転", "REVERSE", nullptr);
+  AddItem(nullptr, "戻", "REPLAY", nullptr);
+  AddItem(nullptr, "進", "AFTER", nullptr);
+  AddItem(nullptr, "△", "LBEL_UP", nullptr);
+  AddItem(nullptr, "▽", "LEBEL_DOWN", nullptr);
+  QMenu* kifu = AddMenu(nullptr, "棋譜", "KIFU");
+  AddItem(kifu, "読込", "KIFU_READ", nullptr);
+  AddItem(kifu, "書込", "KIFU_WRITE", nullptr);
+
+  // ｵﾌﾟｼｮﾝ: guidance and the background tune.
+  QMenu* option = AddMenu(nullptr, "ｵﾌﾟｼｮﾝ", "OPTION");
+  connect(option, &QMenu::aboutToShow, this, [this] { OPTION_Click(*form_); });
+  controls_->SetCheckAction(MenuCheck::SIDOU,
+                            AddItem(option, "移動指導", "SIDOU", SIDOU_Click, true));
+  controls_->SetCheckAction(MenuCheck::BGM, AddItem(option, "BGM", "BGM", BGM_Click, true));
+
+  // その他: the about box.
+  AddItem(nullptr, "その他", "VER", VER_Click);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (kazeban::Form_Unload(*form_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  // Keys typed into the record panel's boxes stay there.
+  QWidget* focus = QApplication::focusWidget();
+  if (focus != nullptr && focus != view_ && view_->isAncestorOf(focus)) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  const int key = event->key() == Qt::Key_Escape ? 27 : event->key();
+  int shift = 0;
+  if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
+  if (event->modifiers() & Qt::ControlModifier) shift |= 2;
+  if (event->modifiers() & Qt::AltModifier) shift |= 4;
+  kazeban::Form_KeyDown(*form_, key, shift);
+}

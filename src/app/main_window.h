@@ -1,0 +1,59 @@
+// The main window: the menu bar, the view of the kept image with the record-file
+// panel, and the game's state with its operations. Every event of the window (a menu
+// item, a mouse press, Esc, closing) goes to the operation of the same name.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class BoardView;
+class KeptImage;
+class RecordPanel;
+class WindowControls;
+
+namespace kazeban {
+struct Form1;
+}
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `sound_folder`: where the sounds are found after the current directory.
+  explicit MainWindow(const QString& sound_folder, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Runs the start-up operation: sound, menus, the starting position, the placement.
+  void Load();
+
+  kazeban::Form1& form() { return *form_; }
+  KeptImage& keptImage() { return *image_; }
+  BoardView& view() { return *view_; }
+  WindowControls& controls() { return *controls_; }
+  RecordPanel& panel() { return *panel_; }
+  // A menu item by its control name ("TAIKYOKU", "START", "LEVEL3", …).
+  QAction* item(const QString& name) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildMenus();
+  QMenu* AddMenu(QMenu* parent, const char* caption, const char* name);
+  QAction* AddItem(QMenu* parent, const char* caption, const char* name,
+                   void (*handler)(kazeban::Form1&), bool checkable = false);
+
+  std::unique_ptr<KeptImage> image_;
+  BoardView* view_;
+  std::unique_ptr<RecordPanel> panel_;
+  std::unique_ptr<WindowControls> controls_;
+  std::unique_ptr<kazeban::Form1> form_;
+};
+
+// Makes the game's font name, "ＭＳ Ｐ明朝", resolve to the IPA P Mincho font.
+void InstallFontSubstitutes();

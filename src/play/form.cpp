@@ -1,0 +1,33 @@
+#include "play/form.h"
+
+#include <chrono>
+#include <thread>
+#include <utility>
+
+#include "display/panel.h"
+
+namespace kazeban {
+
+Form1::Form1(Surface& surface, Controls& c, std::string sound_folder, int32_t handle)
+    : g{surface}, controls(c), warning(c), window_handle(handle) {
+  sound.音声フォルダ = std::move(sound_folder);
+}
+
+void 待ち時間(int count) {
+  using Clock = std::chrono::system_clock;
+  for (int i = 1; i <= count; ++i) {
+    // Sleep to the start of the next whole second, and again if woken early, until
+    // the second read from the clock differs from the one read first.
+    const auto start = std::chrono::floor<std::chrono::seconds>(Clock::now());
+    while (std::chrono::floor<std::chrono::seconds>(Clock::now()) == start) {
+      std::this_thread::sleep_until(start + std::chrono::seconds(1));
+    }
+  }
+}
+
+void パネル_隠す(Form1& f) {
+  描画_可視(f.controls, false, false, false);
+  描画_棋譜_IO(f.controls, 1);
+}
+
+}  // namespace kazeban

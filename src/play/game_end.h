@@ -1,0 +1,17 @@
+// The end of a game: the pause, the closing sound, the winner's box, and the choice
+// between a new game and the end of the program.
+#pragma once
+
+#include <string_view>
+
+#include "play/form.h"
+
+namespace kazeban {
+
+// Announces `name` ("あなた", "先手", "後手", "ｺﾝﾋﾟｭｰﾀ") as the winner and asks
+// "続けますか？". Yes sets up the starting position with no game in progress and
+// returns true. No releases the sounds and ends the program and returns false: the
+// caller must then return at once without touching the window or the state.
+[[nodiscard]] bool 終了(Form1& f, std::string_view name);
+
+}  // namespace kazeban

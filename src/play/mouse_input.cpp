@@ -1,0 +1,315 @@
+#include "play/mouse_input.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "display/board_drawing.h"
+#include "display/piece_drawing.h"
+#include "display/text_drawing.h"
+#include "play/game_end.h"
+#include "play/start_up.h"
+#include "play/window_move.h"
+#include "rules/move.h"
+#include "rules/move_check.h"
+#include "rules/pieces.h"
+#include "rules/promotion.h"
+#include "sound/kazeban_sound.h"
+
+namespace kazeban {
+
+namespace {
+
+// True when `code` belongs to the side whose turn it is.
+bool 手番の駒(const GameState& s, int code) {
+  if (s.TEBAN == s.SITA_SENGO) return SITAの駒(code);
+  if (s.TEBAN == s.UE_SENGO) return UEの駒(code);
+  return false;
+}
+
+// True when `code` belongs to the side whose turn it is not.
+bool 相手の駒(const GameState& s, int code) {
+  if (s.TEBAN == s.SITA_SENGO) return UEの駒(code);
+  if (s.TEBAN == s.UE_SENGO) return SITAの駒(code);
+  return false;
+}
+
+// Where both kings stand; a king that is not on the board keeps its last square.
+// The computer player's influence survey refreshes the same fields (and its map)
+// and takes this place when it joins.
+void 王位置_更新(GameState& s) {
+  for (int i = 1; i <= BAN_SUU; ++i) {
+    for (int j = 1; j <= BAN_SUU; ++j) {
+      if (s.BAN[i][j] == K_SITA_OU) {
+        s.SITA_OU_I = i;
+        s.SITA_OU_J = j;
+      } else if (s.BAN[i][j] == K_UE_OU) {
+        s.UE_OU_I = i;
+        s.UE_OU_J = j;
+      }
+    }
+  }
+}
+
+// The column or row of a click, rounded toward minus infinity; far-off and
+// meaningless positions land well outside the board and both hands.
+int 升目(double twips, int origin, int size) {
+  const double v = std::floor((twips - origin) / size);
+  if (!(v > -100.0)) return -100;
+  return static_cast<int>(std::min(v, 100.0));
+}
+
+// A. No game in progress: a loaded record asks to be stepped through, an untouched
+// board asks for a game to be started, and a stopped game resumes.
+void 対局外(Form1& f) {
+  GameState& s = f.s;
+
+  // 1. A record file is loaded: "No" starts afresh.
+  if (s.KIFU_MODE == ON) {
+    if (!f.controls.MessageYesNo("棋譜", "棋譜を '進 'で進めて下さい")) {
+      Form_Load(f);
+      dsPlay(f.handles.SND_KOMAUTI);
+    }
+    return;
+  }
+
+  // 2. Nothing played yet.
+  if (s.KIFU_SUU == 0) {
+    dsPlay(f.handles.SND_KINSI);
+    f.controls.MessageOK("開始", "「対局」で始めて下さい");
+    return;
+  }
+
+  // 3. A game stopped at move KIFU_SUU resumes with the side of the next recorded
+  // move; when no move follows, with the side that did not make the last one.
+  f.controls.MessageOK("再開", "OKですか？");
+  const bool 上の番 = s.KIFU_SUU < s.KIFU_SAIGO ? UEの駒(s.KIFU_NARI[s.KIFU_SUU + 1])
+                                                : SITAの駒(s.KIFU_NARI[s.KIFU_SUU]);
+  if (上の番 && s.TAIKYOKU_SYU == TAI_COM) {
+    // Call point of the computer player: com_ban(f) plays the computer's move here
+    // (and the handler returns at once if that ends the program).
+    s.TEBAN = s.SITA_SENGO;
+  } else if (上の番) {
+    s.TEBAN = s.UE_SENGO;
+  } else {
+    s.TEBAN = s.SITA_SENGO;
+  }
+}
+
+// C1. Nothing selected: a piece of the side to move is picked up; an opponent's piece
+// only shows where it could go.
+void 最初のクリック(Form1& f, int c, int r) {
+  GameState& s = f.s;
+  選択& sel = f.SENTAKU;
+
+  // 1. An empty square does nothing.
+  if (s.BAN[c][r] == KARA) return;
+
+  // 2-3. The square and its piece, and where that piece may go.
+  sel.MOTO_I = c;
+  sel.MOTO_J = r;
+  sel.KOMA = s.BAN[c][r];
+  描画_移動可能桝色(f.g, s, c, r, s.SIDOU_IRO, sel.KOMA);
+
+  // 4. Selected in light red, or an inspected opponent's piece in the guidance colour.
+  if (手番の駒(s, sel.KOMA)) {
+    s.SENTAKU_JOUTAI = 1;
+    描画_桝輪郭(f.g, IRO_12, c, r);
+  } else {
+    描画_桝輪郭(f.g, s.SIDOU_IRO, c, r);
+  }
+}
+
+// C2. A piece is selected and a board square named: another own piece moves the
+// selection; otherwise the move is tested, recorded, made and drawn, and the turn
+// passes or the game ends.
+void 二度目のクリック(Form1& f, int button, int c, int r) {
+  GameState& s = f.s;
+  選択& sel = f.SENTAKU;
+  sel.SAKI_I = c;
+  sel.SAKI_J = r;
+
+  // 1. Another piece of the side to move: the selection moves to it.
+  if (手番の駒(s, s.BAN[c][r])) {
+    描画_桝輪郭(f.g, s.MASU_IRO, sel.MOTO_I, sel.MOTO_J);
+    sel.MOTO_I = c;
+    sel.MOTO_J = r;
+    sel.KOMA = s.BAN[c][r];
+    描画_移動可能桝色(f.g, s, c, r, s.SIDOU_IRO, sel.KOMA);
+    描画_桝輪郭(f.g, IRO_12, c, r);
+    return;
+  }
+
+  // 2. An opponent's piece the selected one cannot take: the selection is dropped and
+  // the opponent's piece is inspected instead.
+  if (相手の駒(s, s.BAN[c][r]) && 移動チェック(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA) == OFF) {
+    描画_桝輪郭(f.g, s.MASU_IRO, sel.MOTO_I, sel.MOTO_J);
+    描画_移動可能桝色(f.g, s, c, r, s.SIDOU_IRO, s.BAN[c][r]);
+    描画_桝輪郭(f.g, s.SIDOU_IRO, c, r);
+    dsPlay(f.handles.SND_KINSI);
+    s.SENTAKU_JOUTAI = 0;
+    return;
+  }
+
+  // 3. An illegal move, or a piece of the side not to move (an opponent's hand square
+  // can be selected): refused, the selection stays.
+  調査_2歩フラグ設定(s);
+  if (移動チェック(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA) == OFF || !手番の駒(s, sel.KOMA)) {
+    dsPlay(f.handles.SND_KINSI);
+    return;
+  }
+
+  // 4. A pawn, lance or knight that could never move again must promote, which takes
+  // the right button.
+  if (移動後チェック(r, sel.KOMA) == OFF && button == BUTTON_LEFT) {
+    dsPlay(f.handles.SND_KINSI);
+    f.controls.MessageOK("成り", "マウスの右をクリックして下さい");
+    return;
+  }
+
+  // The record is full after KIFU_MAX moves: refused like an illegal move, with a word
+  // why; nothing changes.
+  if (棋譜満杯(s)) {
+    dsPlay(f.handles.SND_KINSI);
+    f.controls.MessageOK("棋譜", "棋譜がいっぱいです(500手まで)");
+    return;
+  }
+
+  // 5-6. Record the move (the promotion is settled below) and show its number.
+  手順保存(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA, s.BAN[c][r]);
+  s.TESUU += 1;
+  描画_手数(f.g, s, s.TESUU);
+
+  // 7-8. The right button promotes where promotion is possible; the record gets the
+  // final code.
+  if (調査_駒成(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA) == ON && button == BUTTON_RIGHT) {
+    sel.KOMA = s.NARI_KOMA;
+  }
+  s.KIFU_NARI[s.KIFU_SUU] = sel.KOMA;
+
+  // 9. Nothing selected any more; the marks go.
+  s.SENTAKU_JOUTAI = 0;
+  描画_桝輪郭(f.g, s.MASU_IRO, sel.MOTO_I, sel.MOTO_J);
+  描画_桝輪郭(f.g, s.MASU_IRO, c, r);
+  描画_移動可能桝色(f.g, s, sel.MOTO_I, sel.MOTO_J, s.MASU_IRO, sel.KOMA);
+
+  // 10. UE's hand row becomes the kind, as the move expects.
+  if (sel.MOTO_I == -1) sel.MOTO_J = 8 - sel.MOTO_J;
+
+  // 11. The move on the board and the screen, and its sound.
+  const int taken = 駒移動(f, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA);
+  dsPlay(f.handles.SND_KOMAUTI);
+
+  // 12. The caption of the move, beside the mover's side.
+  if (sel.KOMA >= K_UE_HU) {
+    描画_移動結果(f.g, s, UE_KEKKA_X, UE_KEKKA_Y, c, r, sel.KOMA, s.KEKKA_IRO);
+  } else {
+    描画_移動結果(f.g, s, SITA_KEKKA_X, SITA_KEKKA_Y, c, r, sel.KOMA, s.KEKKA_IRO);
+  }
+
+  // 13. The moved piece attacking the opponent's king wins; so does taking the king
+  // (possible only when an attack by another piece was left standing).
+  const bool 王を取った = taken == K_UE_OU || taken == K_SITA_OU;
+  if (s.TAIKYOKU_SYU == TAI_COM) {
+    if (王を取った || 移動チェック(s, c, r, s.UE_OU_I, s.UE_OU_J, sel.KOMA) == ON) {
+      (void)終了(f, "あなた");
+      return;
+    }
+    // Call point of the computer player: com_ban(f) plays the computer's reply here
+    // (and the handler returns at once if that ends the program).
+    return;
+  }
+  if (s.TEBAN == SENTE) {
+    if (王を取った || 移動チェック(s, c, r, s.UE_OU_I, s.UE_OU_J, sel.KOMA) == ON) {
+      (void)終了(f, "先手");
+      return;
+    }
+    s.TEBAN = GOTE;
+  } else {
+    if (王を取った || 移動チェック(s, c, r, s.SITA_OU_I, s.SITA_OU_J, sel.KOMA) == ON) {
+      (void)終了(f, "後手");
+      return;
+    }
+    s.TEBAN = SENTE;
+  }
+}
+
+// D. Outside the board: the highlight goes; a hand square with pieces is selected.
+void 盤外のクリック(Form1& f, int c, int r) {
+  GameState& s = f.s;
+  選択& sel = f.SENTAKU;
+
+  // 1. Clear the previous selection's marks; the selection itself stays in force.
+  描画_移動可能桝色(f.g, s, sel.MOTO_I, sel.MOTO_J, s.MASU_IRO, sel.KOMA);
+  描画_桝輪郭(f.g, s.MASU_IRO, sel.MOTO_I, sel.MOTO_J);
+
+  // 2. SITA's hand, kind r − 2 on row r.
+  if (c == 11 && r >= 3 && r <= 9) {
+    const int k = r - 2;
+    if (s.SITA_MOCHI[k] <= 0) return;
+    sel.MOTO_I = 11;
+    sel.MOTO_J = r;
+    sel.KOMA = 持駒_SITAコード(k);
+    調査_2歩フラグ設定(s);
+    s.SENTAKU_JOUTAI = 1;
+    if (s.TEBAN == s.SITA_SENGO) {
+      描画_桝輪郭(f.g, IRO_12, 11, r);
+    } else if (s.TEBAN == s.UE_SENGO) {
+      描画_桝輪郭(f.g, s.SIDOU_IRO, 11, r);
+    }
+    描画_移動可能桝色(f.g, s, 11, r, s.SIDOU_IRO, sel.KOMA);
+    return;
+  }
+
+  // 3. UE's hand, kind 8 − r on row r. The double-pawn flags are refreshed here too,
+  // so that the marks of a pawn drop are right.
+  if (c == -1 && r >= 1 && r <= 7) {
+    const int k = 8 - r;
+    if (s.UE_MOCHI[k] <= 0) return;
+    s.SENTAKU_JOUTAI = 1;
+    sel.MOTO_I = -1;
+    sel.MOTO_J = r;
+    sel.KOMA = 持駒_UEコード(k);
+    調査_2歩フラグ設定(s);
+    if (s.TEBAN == s.UE_SENGO) {
+      描画_桝輪郭(f.g, IRO_12, -1, r);
+    } else if (s.TEBAN == s.SITA_SENGO) {
+      描画_桝輪郭(f.g, s.SIDOU_IRO, -1, r);
+    }
+    描画_移動可能桝色(f.g, s, -1, r, s.SIDOU_IRO, sel.KOMA);
+  }
+
+  // 4. Anywhere else: nothing more.
+}
+
+}  // namespace
+
+void Form_MouseDown(Form1& f, int button, int /*shift*/, double x, double y) {
+  処理ガード guard(f);
+  if (!guard) return;
+  if (button != BUTTON_RIGHT) button = BUTTON_LEFT;
+
+  // Every click first hides the record-file panel.
+  パネル_隠す(f);
+
+  // A. No game in progress.
+  if (f.s.TEBAN == NASHI) {
+    対局外(f);
+    return;
+  }
+
+  // B1. Where the kings stand now. B2-3. The square under the pointer.
+  王位置_更新(f.s);
+  const int c = 升目(x, BAN_X0, MASU_W);
+  const int r = 升目(y, BAN_Y0, MASU_H);
+  if (c >= 1 && c <= BAN_SUU && r >= 1 && r <= BAN_SUU) {
+    if (f.s.SENTAKU_JOUTAI == 0) {
+      最初のクリック(f, c, r);
+    } else {
+      二度目のクリック(f, button, c, r);
+    }
+  } else {
+    盤外のクリック(f, c, r);
+  }
+}
+
+}  // namespace kazeban
