@@ -82,6 +82,8 @@ void RecordPanel::SetListsVisible(bool drive, bool dir, bool file) {
   drive1->setVisible(drive);
   dir1->setVisible(dir);
   file1->setVisible(file);
+  // A hidden tree cannot scroll: the chosen directory comes into sight once shown.
+  if (dir) dir1->scrollTo(dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void RecordPanel::SetNamePanelVisible(bool visible) {
