@@ -41,7 +41,7 @@ void 名前を書く(Form1& f, double x, double y, const std::string& text) {
 
 std::string パス_結合(std::string_view directory, std::string_view name) {
   std::string path(directory);
-  if (path.empty() || path.back() != '/') path += '/';
+  if (!path.empty() && path.back() != '/') path += '/';
   path += name;
   return path;
 }
@@ -124,9 +124,15 @@ void Command1_Click(Form1& f) {
   const 棋譜データ data = 棋譜_記録から(s, f.controls.PanelText(2), sita_first ? second : first,
                                         sita_first ? first : second);
 
-  // 4. The file, complete or not at all. A failure keeps the panel and what was typed,
-  // so the player can change the name or the directory and try again.
-  const std::string path = パス_結合(f.controls.DirListPath(), name + ".棋譜");
+  // 4. The file, complete or not at all, in the directory chosen. A failure keeps the
+  // panel and what was typed, so the player can change the name or the directory and
+  // try again.
+  const std::string directory = f.controls.DirListPath();
+  if (directory.empty()) {
+    f.controls.MessageOK("棋譜保存", "保存先のフォルダが選ばれていません");
+    return;
+  }
+  const std::string path = パス_結合(directory, name + ".棋譜");
   const 棋譜書込結果 written = 棋譜_書込(path, data);
   if (!written.成功) {
     dsPlay(f.handles.SND_KINSI);

@@ -36,7 +36,7 @@ void Command1_Click(Form1& f);
 // mode, a refused one is reported with its line and changes nothing.
 void File1_Click(Form1& f);
 
-// `directory` and `name` joined by one separator.
+// `directory` and `name` joined by one separator (`name` alone for no directory).
 std::string パス_結合(std::string_view directory, std::string_view name);
 
 }  // namespace kazeban

@@ -215,7 +215,14 @@ TEST_F(RecordCommandsTest, AFailedWriteIsShownAndNeverReportedAsWritten) {
   EXPECT_EQ(Boxes(), std::vector<std::string>{"棋譜保存: 保存先のフォルダ「" + (dir / "ない") +
                                               "」がありません"});
   EXPECT_EQ(dir.Listing(), "対局.棋譜\n");
+
+  // No directory chosen in the list: nothing is written anywhere.
+  controls.messages.clear();
+  controls.dir_path.clear();
+  Command1_Click(*f);
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"棋譜保存: 保存先のフォルダが選ばれていません"});
   EXPECT_EQ(controls.file_list_refreshes, 0);
+  EXPECT_TRUE(controls.name_panel_visible);
 }
 
 TEST_F(RecordCommandsTest, ReadingLoadsTheGameInRecordModeWithTheNames) {
@@ -429,6 +436,7 @@ TEST(RecordPaths, ADirectoryAndANameAreJoinedByOneSeparator) {
   EXPECT_EQ(パス_結合("/home/a", "対局.棋譜"), "/home/a/対局.棋譜");
   EXPECT_EQ(パス_結合("/home/a/", "対局.棋譜"), "/home/a/対局.棋譜");
   EXPECT_EQ(パス_結合("/", "対局.棋譜"), "/対局.棋譜");
+  EXPECT_EQ(パス_結合("", "対局.棋譜"), "対局.棋譜");
 }
 
 }  // namespace
