@@ -60,28 +60,28 @@ class ReviewTest : public PlayTest {
     描画_敵持盤(f->g, s);
   }
 
-  // The board, both hands and their counts of `s` drawn on an empty window.
-  static ScreenRaster Fresh(const GameState& s) {
-    RecordingSurface fresh;
-    画面 g{fresh, true};
-    fresh.FillBox(0, 0, 8400, 7200, s.BAN_IRO);
-    描画_盤(g, s);
-    描画_自持盤(g, s);
-    描画_敵持盤(g, s);
-    ScreenRaster r;
-    r.Paint(fresh.ops);
-    return r;
-  }
-
   // True when the board, the hands and their counts on the screen are what a fresh
   // drawing of the state shows.
   bool ScreenShowsThePosition() {
-    const ScreenRaster fresh = Fresh(f->s);
-    const ScreenRaster& now = Screen();
     // The board, then the top side's hand with its counts, then the bottom side's.
-    return now.SameIn(fresh, 1100 + 495, 100 + 615, 495 * 9, 615 * 9) &&
-           now.SameIn(fresh, 1100 - 495, 100 + 615, 495 * 2 - 5, 615 * 7) &&
-           now.SameIn(fresh, 1100 + 495 * 11, 100 + 615 * 3, 495 + 500, 615 * 7);
+    struct Area {
+      double x, y, w, h;
+    };
+    constexpr Area areas[3] = {{1100 + 495, 100 + 615, 495 * 9, 615 * 9},
+                               {1100 - 495, 100 + 615, 495 * 2 - 5, 615 * 7},
+                               {1100 + 495 * 11, 100 + 615 * 3, 495 + 500, 615 * 7}};
+    RecordingSurface fresh;
+    画面 g{fresh, true};
+    for (const Area& a : areas) fresh.FillBox(a.x, a.y, a.w, a.h, f->s.BAN_IRO);
+    描画_盤(g, f->s);
+    描画_自持盤(g, f->s);
+    描画_敵持盤(g, f->s);
+    fresh_.Paint(fresh.ops);
+    const ScreenRaster& now = Screen();
+    for (const Area& a : areas) {
+      if (!now.SameIn(fresh_, a.x, a.y, a.w, a.h)) return false;
+    }
+    return true;
   }
 
   // The titles and texts of the boxes shown, "title: text" each.
@@ -106,6 +106,7 @@ class ReviewTest : public PlayTest {
  private:
   ScreenRaster raster_;
   size_t painted_ = 0;
+  ScreenRaster fresh_;  // where the position is drawn afresh, area by area
 };
 
 }  // namespace kazeban::testing

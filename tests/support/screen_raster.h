@@ -9,6 +9,7 @@
 // text, so that a text is gone exactly when a box is filled over it.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -36,16 +37,15 @@ class ScreenRaster {
   void Paint(const DrawOp& op) {
     switch (op.kind) {
       case DrawOp::Fill:
-        Box(Px(op.x), Px(op.y), Px(op.x + op.w), Px(op.y + op.h),
-            [&](int, int) { return Colour(op.colour); });
+        Plain(Px(op.x), Px(op.y), Px(op.x + op.w), Px(op.y + op.h), Colour(op.colour));
         break;
       case DrawOp::Outline: {
         const int l = Px(op.x), t = Px(op.y), r = Px(op.x + op.w), b = Px(op.y + op.h);
-        auto c = [&](int, int) { return Colour(op.colour); };
-        Box(l, t, r, t, c);
-        Box(l, b, r, b, c);
-        Box(l, t, l, b, c);
-        Box(r, t, r, b, c);
+        const uint32_t c = Colour(op.colour);
+        Plain(l, t, r, t, c);
+        Plain(l, b, r, b, c);
+        Plain(l, t, l, b, c);
+        Plain(r, t, r, b, c);
         break;
       }
       case DrawOp::Picture: {
@@ -99,8 +99,8 @@ class ScreenRaster {
   static size_t Index(int x, int y) { return static_cast<size_t>(y) * kWidth + x; }
   static uint32_t Colour(int c) { return 0x10000000u | static_cast<uint32_t>(c & 0xff); }
   static uint32_t Mix(uint32_t kind, uint32_t id, int dx, int dy) {
-    uint32_t v = id * 2654435761u ^ static_cast<uint32_t>(dx * 73856093) ^
-                 static_cast<uint32_t>(dy * 19349663);
+    const uint32_t v = id * 2654435761u ^ static_cast<uint32_t>(dx) * 73856093u ^
+                       static_cast<uint32_t>(dy) * 19349663u;
     return kind | (v & 0x0fffffffu);
   }
 
@@ -120,6 +120,16 @@ class ScreenRaster {
     return ems;
   }
 
+  // The cells from (l, t) to (r, b), both included, set to one value.
+  void Plain(int l, int t, int r, int b, uint32_t value) {
+    l = l < 0 ? 0 : l;
+    r = r >= kWidth ? kWidth - 1 : r;
+    for (int y = t < 0 ? 0 : t; y <= b && y < kHeight; ++y) {
+      if (l <= r) std::fill(cells_.begin() + Index(l, y), cells_.begin() + Index(r, y) + 1, value);
+    }
+  }
+
+  // The same with a value for each cell.
   template <typename F>
   void Box(int l, int t, int r, int b, F value) {
     for (int y = t; y <= b; ++y) {
