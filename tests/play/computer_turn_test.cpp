@@ -513,5 +513,27 @@ TEST_F(ComTurnTest, EveryClickDuringAGameSurveysTheBoard) {
   EXPECT_EQ(f->勢力.SEIRYOKU_SITA[7][8], 3);
 }
 
+TEST_F(ComTurnTest, TheDefenceSquaresCarryOverFromTurnToTurnAndClickToClick) {
+  GameState& s = SenteGame();
+  ComputerWalledIn(s);
+  s.BAN[2][3] = K_UE_HU;
+  s.BAN[1][9] = K_SITA_HU;
+  // A defender's square recorded by an earlier survey on (9, 5), which stays empty: no
+  // survey writes it again, so it must still be there after the computer's turn and
+  // after the person's clicks.
+  f->勢力.UE_MAMORI_I[9][5] = 7;
+  f->勢力.UE_MAMORI_J[9][5] = 3;
+  ComputerToMove();
+  ASSERT_EQ(com_ban(*f), COM手番結果::指した);
+  EXPECT_EQ(f->勢力.UE_MAMORI_I[9][5], 7);
+  Move(1, 9, 1, 8);
+  EXPECT_EQ(s.BAN[2][5], K_UE_HU);  // the computer's reply, its only move again
+  EXPECT_EQ(f->勢力.UE_MAMORI_I[9][5], 7);
+  EXPECT_EQ(f->勢力.UE_MAMORI_J[9][5], 3);
+  // The rest of the map describes the position now on the board.
+  EXPECT_EQ(f->勢力.SEIRYOKU_UE[2][6], 1);
+  EXPECT_EQ(f->勢力.SEIRYOKU_UE[2][5], 0);
+}
+
 }  // namespace
 }  // namespace kazeban::testing
