@@ -10,6 +10,17 @@
 namespace kazeban {
 namespace {
 
+// Puts one move line into entry n of the move record.
+void 記録に置く(GameState& s, int n, const 棋譜の手& m) {
+  s.KIFU_MOTO_I[n] = m.MOTO_I;
+  s.KIFU_MOTO_J[n] = m.MOTO_J;
+  s.KIFU_SAKI_I[n] = m.SAKI_I;
+  s.KIFU_SAKI_J[n] = m.SAKI_J;
+  s.KIFU_NARI[n] = m.NARI;
+  s.KIFU_KOMA[n] = m.KOMA;
+  s.KIFU_TORI[n] = m.TORI;
+}
+
 constexpr size_t 手の行の長さ = 17;
 constexpr int 見出しの行数 = 3;
 
@@ -252,13 +263,7 @@ std::string 局面の誤り(const GameState& s, const 棋譜の手& m) {
     if (!why.empty()) return 拒否(number, why);
 
     const int n = s.KIFU_SUU + 1;
-    s.KIFU_MOTO_I[n] = m.MOTO_I;
-    s.KIFU_MOTO_J[n] = m.MOTO_J;
-    s.KIFU_SAKI_I[n] = m.SAKI_I;
-    s.KIFU_SAKI_J[n] = m.SAKI_J;
-    s.KIFU_NARI[n] = m.NARI;
-    s.KIFU_KOMA[n] = m.KOMA;
-    s.KIFU_TORI[n] = m.TORI;
+    記録に置く(s, n, m);
     s.KIFU_SAIGO = n;
     棋譜_進める(s);
     r.データ.手.push_back(m);
@@ -333,14 +338,7 @@ void 棋譜_記録へ(const 棋譜データ& data, GameState& s) {
   const int count =
       data.手.size() < static_cast<size_t>(KIFU_MAX) ? static_cast<int>(data.手.size()) : KIFU_MAX;
   for (int n = 1; n <= count; ++n) {
-    const 棋譜の手& m = data.手[static_cast<size_t>(n - 1)];
-    s.KIFU_MOTO_I[n] = m.MOTO_I;
-    s.KIFU_MOTO_J[n] = m.MOTO_J;
-    s.KIFU_SAKI_I[n] = m.SAKI_I;
-    s.KIFU_SAKI_J[n] = m.SAKI_J;
-    s.KIFU_NARI[n] = m.NARI;
-    s.KIFU_KOMA[n] = m.KOMA;
-    s.KIFU_TORI[n] = m.TORI;
+    記録に置く(s, n, data.手[static_cast<size_t>(n - 1)]);
   }
   s.KIFU_SAIGO = count;
   s.KIFU_SUU = 0;

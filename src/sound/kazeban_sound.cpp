@@ -96,7 +96,9 @@ int32_t dsInitialize(int32_t /*window*/) {
     auto lib = std::make_unique<OpenLibrary>();
 
     // 1. The audio subsystem: fails when no driver can start (or the one named by
-    //    SDL_AUDIODRIVER does not exist).
+    //    SDL_AUDIODRIVER does not exist). Starting it starts SDL's events too, which
+    //    would take SIGINT and SIGTERM from the program: they stay the program's.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
 
     // 2. The device, in the library's fixed format; SDL converts for the hardware when

@@ -6,48 +6,14 @@
 #include <random>
 #include <vector>
 
+#include "legal_moves.h"
 #include "rules/move.h"
 #include "rules/move_check.h"
 #include "rules/pieces.h"
 #include "rules/promotion.h"
 
-namespace kazeban {
+namespace kazeban::testing {
 namespace {
-
-struct Candidate {
-  int fromI, fromJ, toI, toJ, code;
-};
-
-// Every move and drop that 移動チェック allows the side, drops with their hand squares.
-std::vector<Candidate> LegalMoves(GameState& s, bool ue) {
-  std::vector<Candidate> out;
-  調査_2歩フラグ設定(s);
-  for (int i = 1; i <= BAN_SUU; ++i) {
-    for (int j = 1; j <= BAN_SUU; ++j) {
-      const int c = s.BAN[i][j];
-      if (ue ? !UEの駒(c) : !SITAの駒(c)) continue;
-      for (int x = 1; x <= BAN_SUU; ++x) {
-        for (int y = 1; y <= BAN_SUU; ++y) {
-          if (移動チェック(s, i, j, x, y, c) == ON) out.push_back({i, j, x, y, c});
-        }
-      }
-    }
-  }
-  for (int k = 1; k <= 7; ++k) {
-    if ((ue ? s.UE_MOCHI[k] : s.SITA_MOCHI[k]) <= 0) continue;
-    const int code = ue ? 持駒_UEコード(k) : 持駒_SITAコード(k);
-    const int fromI = ue ? -1 : 11;
-    const int fromJ = ue ? 8 - k : k + 2;
-    for (int x = 1; x <= BAN_SUU; ++x) {
-      for (int y = 1; y <= BAN_SUU; ++y) {
-        if (移動チェック(s, fromI, fromJ, x, y, code) == ON) {
-          out.push_back({fromI, fromJ, x, y, code});
-        }
-      }
-    }
-  }
-  return out;
-}
 
 int Sum(const int (&hand)[8]) {
   int n = 0;
@@ -64,18 +30,21 @@ TEST(RandomGames, PiecesAreConservedAndEveryCodeIsReal) {
     int kings_taken_by_sita = 0, kings_taken_by_ue = 0;
     bool ue = (seed % 2) == 0;
     for (int ply = 0; ply < 400 && !棋譜満杯(s); ++ply, ue = !ue) {
-      std::vector<Candidate> legal = LegalMoves(s, ue);
+      std::vector<RandomMove> legal = LegalMoves(s, ue);
       if (legal.empty()) break;
-      const Candidate m = legal[std::uniform_int_distribution<size_t>(0, legal.size() - 1)(rng)];
+      const RandomMove m = legal[std::uniform_int_distribution<size_t>(0, legal.size() - 1)(rng)];
       int placed = m.code;
       if (調査_駒成(s, m.fromI, m.fromJ, m.toI, m.toJ, m.code) == ON &&
           (移動後チェック(m.toJ, m.code) == OFF || rng() % 2 == 0)) {
         placed = s.NARI_KOMA;
         ++promotions;
       }
-      ASSERT_TRUE(手順保存(s, m.fromI, m.fromJ, m.toI, m.toJ, m.code, placed));
-      const int fromJ = m.fromI == -1 ? 8 - m.fromJ : m.fromJ;
-      const int taken = 駒移動_盤(s, m.fromI, fromJ, m.toI, m.toJ, placed);
+      // Recorded as the mouse enters a drop (the hand square's row), made as the move
+      // expects it (UE's hand by kind, SITA's by hand row).
+      const int handRow = m.fromI == -1 ? 8 - m.fromJ : m.fromI == 11 ? m.fromJ + 2 : m.fromJ;
+      ASSERT_TRUE(手順保存(s, m.fromI, handRow, m.toI, m.toJ, m.code, placed));
+      const int moveRow = m.fromI == -1 ? m.fromJ : handRow;
+      const int taken = 駒移動_盤(s, m.fromI, moveRow, m.toI, m.toJ, placed);
       ++moves_played;
       drops += m.fromI == -1 || m.fromI == 11;
       captures += taken != KARA;
@@ -114,4 +83,4 @@ TEST(RandomGames, PiecesAreConservedAndEveryCodeIsReal) {
 }
 
 }  // namespace
-}  // namespace kazeban
+}  // namespace kazeban::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -164,6 +165,28 @@ TEST(LibraryOpening, FailsWhenTheDeviceCannotOpenAndReleasesTheSubsystem) {
   const int32_t lib = dsInitialize(0);
   EXPECT_NE(lib, 0);
   EXPECT_EQ(dsTerminate(lib), 1);
+}
+
+// SDL takes a signal only while the program leaves it at its default action: then it
+// would turn Ctrl-C and `kill` into events that nobody reads.
+TEST(LibraryOpening, LeavesTheProgramsSignalsAlone) {
+  struct sigaction default_action = {};
+  default_action.sa_handler = SIG_DFL;
+  sigemptyset(&default_action.sa_mask);
+  struct sigaction old_term = {}, old_int = {};
+  ASSERT_EQ(sigaction(SIGTERM, &default_action, &old_term), 0);
+  ASSERT_EQ(sigaction(SIGINT, &default_action, &old_int), 0);
+  UseAudioDriver("dummy");
+  const int32_t lib = dsInitialize(0);
+  ASSERT_NE(lib, 0);
+  struct sigaction now = {};
+  sigaction(SIGTERM, nullptr, &now);
+  EXPECT_EQ(now.sa_handler, SIG_DFL) << "SIGTERM taken by the library";
+  sigaction(SIGINT, nullptr, &now);
+  EXPECT_EQ(now.sa_handler, SIG_DFL) << "SIGINT taken by the library";
+  dsTerminate(lib);
+  sigaction(SIGTERM, &old_term, nullptr);
+  sigaction(SIGINT, &old_int, nullptr);
 }
 
 }  // namespace
