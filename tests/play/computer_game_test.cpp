@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "com_fixture.h"
+#include "legal_moves.h"
 #include "rules/move_check.h"
 #include "rules/pieces.h"
 #include "rules/promotion.h"
@@ -42,32 +43,13 @@ class 選び手 {
   uint64_t x_;
 };
 
-// Every move and drop the person (SITA) may make, board moves first.
+// Every move and drop the person (SITA) may make, board moves first; a drop comes
+// from the hand square, column 11 and row kind + 2, as the clicks make it.
 std::vector<人の手> 人の合法手(const GameState& position) {
   GameState s = position;
-  調査_2歩フラグ設定(s);
   std::vector<人の手> out;
-  for (int i = 1; i <= 9; ++i) {
-    for (int j = 1; j <= 9; ++j) {
-      if (!SITAの駒(s.BAN[i][j])) continue;
-      for (int ti = 1; ti <= 9; ++ti) {
-        for (int tj = 1; tj <= 9; ++tj) {
-          if (移動チェック(s, i, j, ti, tj, s.BAN[i][j]) == ON) {
-            out.push_back({i, j, ti, tj, BUTTON_LEFT});
-          }
-        }
-      }
-    }
-  }
-  for (int k = 1; k <= 7; ++k) {
-    if (s.SITA_MOCHI[k] <= 0) continue;
-    for (int ti = 1; ti <= 9; ++ti) {
-      for (int tj = 1; tj <= 9; ++tj) {
-        if (移動チェック(s, 11, k + 2, ti, tj, 持駒_SITAコード(k)) == ON) {
-          out.push_back({11, k + 2, ti, tj, BUTTON_LEFT});
-        }
-      }
-    }
+  for (const RandomMove& m : LegalMoves(s, false)) {
+    out.push_back({m.fromI, m.fromI == 11 ? m.fromJ + 2 : m.fromJ, m.toI, m.toJ, BUTTON_LEFT});
   }
   return out;
 }
