@@ -1,6 +1,7 @@
 // Speed of the window: from the person's two clicks to the move drawn on the screen,
-// with the real Qt drawing surface on the offscreen platform. The target is one frame
-// (16 ms). Run: build/release/bench/kazeban-bench-window
+// and to the computer's reply drawn on the screen, with the real Qt drawing surface on
+// the offscreen platform. The target is one frame (16 ms).
+// Run: build/release/bench/kazeban-bench-window
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -13,7 +14,10 @@
 #include "app/board_view.h"
 #include "app/main_window.h"
 #include "app/window_controls.h"
+#include "display/board_drawing.h"
+#include "display/piece_drawing.h"
 #include "play/form.h"
+#include "positions.h"
 
 namespace {
 
@@ -64,8 +68,65 @@ void BM_TwoClicksMoveWithGuidance(benchmark::State& state) {
   TwoClicksMove(state, true);
 }
 
+// One move of the person and the computer's reply per iteration, in the middle game
+// with pieces in both hands (the computer tries its drops too), at `level`. Each
+// iteration starts from the same position and influence map; the clock runs from the
+// person's first click until the reply is on the screen and no event is left.
+void MoveAndReply(benchmark::State& state, int level) {
+  auto window = OpenWindow(false);
+  kazeban::Form1& f = window->form();
+  f.待機 = [](int) {};
+  window->item(QStringLiteral("SENTE"))->trigger();
+  const kazeban::GameState game = f.s;
+  f.s = kazeban::bench::中盤();
+  f.s.TEBAN = game.TEBAN;
+  f.s.SITA_SENGO = game.SITA_SENGO;
+  f.s.UE_SENGO = game.UE_SENGO;
+  f.s.TAIKYOKU_SYU = game.TAIKYOKU_SYU;
+  f.s.COM_LEVEL = level;
+  kazeban::描画_盤(f.g, f.s);
+  kazeban::描画_自持盤(f.g, f.s);
+  kazeban::描画_敵持盤(f.g, f.s);
+  QCoreApplication::processEvents();
+  const kazeban::GameState start = f.s;
+  const kazeban::勢力図 map = f.勢力;
+  bool replied = true;
+  for (auto _ : state) {
+    state.PauseTiming();
+    f.s = start;
+    f.勢力 = map;
+    state.ResumeTiming();
+    // The person's pawn on (2, 7) steps forward; the computer replies.
+    Click(*window, 2, 7);
+    Click(*window, 2, 6);
+    QCoreApplication::processEvents();
+    replied = replied && f.s.KIFU_SUU == 2 && f.s.TEBAN == f.s.SITA_SENGO;
+  }
+  if (!replied) state.SkipWithError("the person's move or the computer's reply was not made");
+  state.SetItemsProcessed(state.iterations());
+}
+
+void BM_MoveAndReplyLevel1(benchmark::State& state) {
+  MoveAndReply(state, 1);
+}
+void BM_MoveAndReplyLevel2(benchmark::State& state) {
+  MoveAndReply(state, 2);
+}
+void BM_MoveAndReplyLevel3(benchmark::State& state) {
+  MoveAndReply(state, 3);
+}
+
 }  // namespace
 
+BENCHMARK(BM_MoveAndReplyLevel1)
+    ->Name("window/move_and_reply/level1")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveAndReplyLevel2)
+    ->Name("window/move_and_reply/level2")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveAndReplyLevel3)
+    ->Name("window/move_and_reply/level3")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TwoClicksMove)->Name("window/two_clicks_move")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TwoClicksMoveWithGuidance)
     ->Name("window/two_clicks_move_with_guidance")

@@ -101,10 +101,8 @@ void MainWindow::BuildMenus() {
   QMenu* match_man = AddMenu(taikyoku, "対局(人間)", "MATCH_MAN");
   AddItem(match_man, "スタート", "START", START_Click);
   QMenu* start2 = AddMenu(taikyoku, "対局(COM)", "START2");
-  // Call points of the computer player: SENTE_Click and GOTE_Click take the place of
-  // nullptr below, which leaves the items disabled until then.
-  AddItem(start2, "先手", "SENTE", nullptr);
-  AddItem(start2, "後手", "GOTE", nullptr);
+  AddItem(start2, "先手", "SENTE", SENTE_Click);
+  AddItem(start2, "後手", "GOTE", GOTE_Click);
   QMenu* level = AddMenu(taikyoku, "COM対局ﾚﾍﾞﾙ", "LEVEL");
   controls_->SetCheckAction(MenuCheck::LEVEL1,
                             AddItem(level, "LEVEL1", "LEVEL1", LEVEL1_Click, true));

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "computer/influence_map.h"
+#include "computer/snapshots.h"
 #include "display/controls.h"
 #include "display/screen.h"
 #include "display/surface.h"
@@ -75,8 +77,11 @@ struct Form1 {
   int32_t window_handle;
   bool 音声_準備済 = false;  // opened and loaded once; a second start-up keeps them
 
-  // The computer player's state (its influence map and the snapshots taken at the
-  // start of its turn) joins here with the computer's turn.
+  // The computer player's influence map and what it keeps aside during its turn. They
+  // live as long as the window: some defence records of the map carry over from one
+  // survey to the next, and every click during a game surveys the board too.
+  勢力図 勢力;
+  COM記録 COM;
 
   // The pause before the end of a game is announced; the tests replace it.
   std::function<void(int)> 待機 = 待ち時間;

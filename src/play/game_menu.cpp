@@ -1,6 +1,7 @@
 #include "play/game_menu.h"
 
 #include "display/text_drawing.h"
+#include "play/computer_turn.h"
 #include "play/start_up.h"
 
 namespace kazeban {
@@ -22,6 +23,39 @@ void START_Click(Form1& f) {
   f.s.TAIKYOKU_SYU = TAI_MAN;
   // 3. Who begins.
   f.controls.MessageOK(" ", "先手の番です");
+}
+
+void SENTE_Click(Form1& f) {
+  処理ガード guard(f);
+  if (!guard) return;
+  // 1. Who begins. 2. The computer's level.
+  f.controls.MessageOK(" ", "あなたの番です");
+  描画_レベル(f.g, f.s, f.s.COM_LEVEL);
+  // 3. Nothing selected; the person is first and to move, against the computer.
+  GameState& s = f.s;
+  s.SENTAKU_JOUTAI = 0;
+  s.SITA_SENGO = SENTE;
+  s.UE_SENGO = GOTE;
+  s.TEBAN = SENTE;
+  s.TAIKYOKU_SYU = TAI_COM;
+  s.KIFU_MODE = OFF;
+}
+
+void GOTE_Click(Form1& f) {
+  処理ガード guard(f);
+  if (!guard) return;
+  // 1. The computer's level.
+  描画_レベル(f.g, f.s, f.s.COM_LEVEL);
+  // 2. Nothing selected; the computer is first and to move.
+  GameState& s = f.s;
+  s.SENTAKU_JOUTAI = 0;
+  s.SITA_SENGO = GOTE;
+  s.UE_SENGO = SENTE;
+  s.TEBAN = SENTE;
+  s.TAIKYOKU_SYU = TAI_COM;
+  s.KIFU_MODE = OFF;
+  // 3. Its first move, at once; the person moves next.
+  (void)com_ban(f);
 }
 
 namespace {

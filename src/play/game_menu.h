@@ -1,6 +1,5 @@
-// The 対局 menu: a game between two people, the computer's level, and the end of the
-// program. (The games against the computer, 先手 and 後手, come with the computer
-// player.)
+// The 対局 menu: a game between two people, a game against the computer as first or
+// second player, the computer's level, and the end of the program.
 #pragma once
 
 #include "play/form.h"
@@ -12,6 +11,14 @@ void TAIKYOKU_Click(Form1& f);
 
 // スタート: a game between two people from the position on the board; SITA moves first.
 void START_Click(Form1& f);
+
+// 先手: a game against the computer from the position on the board; the person (SITA)
+// moves first.
+void SENTE_Click(Form1& f);
+
+// 後手: a game against the computer from the position on the board; the computer (UE)
+// moves first, at once.
+void GOTE_Click(Form1& f);
 
 // LEVEL1..LEVEL3: the computer's level, its check mark and its caption. Choosing the
 // level already in force changes and draws nothing.

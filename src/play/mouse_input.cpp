@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "computer/survey.h"
 #include "display/board_drawing.h"
 #include "display/piece_drawing.h"
 #include "display/text_drawing.h"
+#include "play/computer_turn.h"
 #include "play/game_end.h"
 #include "play/start_up.h"
 #include "play/window_move.h"
@@ -31,23 +33,6 @@ bool 相手の駒(const GameState& s, int code) {
   if (s.TEBAN == s.SITA_SENGO) return UEの駒(code);
   if (s.TEBAN == s.UE_SENGO) return SITAの駒(code);
   return false;
-}
-
-// Where both kings stand; a king that is not on the board keeps its last square.
-// The computer player's influence survey refreshes the same fields (and its map)
-// and takes this place when it joins.
-void 王位置_更新(GameState& s) {
-  for (int i = 1; i <= BAN_SUU; ++i) {
-    for (int j = 1; j <= BAN_SUU; ++j) {
-      if (s.BAN[i][j] == K_SITA_OU) {
-        s.SITA_OU_I = i;
-        s.SITA_OU_J = j;
-      } else if (s.BAN[i][j] == K_UE_OU) {
-        s.UE_OU_I = i;
-        s.UE_OU_J = j;
-      }
-    }
-  }
 }
 
 // The column or row of a click, rounded toward minus infinity; far-off and
@@ -85,9 +70,8 @@ void 対局外(Form1& f) {
   const bool 上の番 = s.KIFU_SUU < s.KIFU_SAIGO ? UEの駒(s.KIFU_NARI[s.KIFU_SUU + 1])
                                                 : SITAの駒(s.KIFU_NARI[s.KIFU_SUU]);
   if (上の番 && s.TAIKYOKU_SYU == TAI_COM) {
-    // Call point of the computer player: com_ban(f) plays the computer's move here
-    // (and the handler returns at once if that ends the program).
-    s.TEBAN = s.SITA_SENGO;
+    // The computer makes its move; the person then moves, unless the game ended.
+    if (対局続行(com_ban(f))) s.TEBAN = s.SITA_SENGO;
   } else if (上の番) {
     s.TEBAN = s.UE_SENGO;
   } else {
@@ -214,8 +198,8 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
       (void)終了(f, "あなた");
       return;
     }
-    // Call point of the computer player: com_ban(f) plays the computer's reply here
-    // (and the handler returns at once if that ends the program).
+    // The computer replies; the game may end in its turn, and nothing follows here.
+    (void)com_ban(f);
     return;
   }
   if (s.TEBAN == SENTE) {
@@ -297,8 +281,10 @@ void Form_MouseDown(Form1& f, int button, int /*shift*/, double x, double y) {
     return;
   }
 
-  // B1. Where the kings stand now. B2-3. The square under the pointer.
-  王位置_更新(f.s);
+  // B1. The influence survey, which also finds where the kings stand now.
+  勢力調査(f.s, f.勢力);
+
+  // B2-3. The square under the pointer.
   const int c = 升目(x, BAN_X0, MASU_W);
   const int r = 升目(y, BAN_Y0, MASU_H);
   if (c >= 1 && c <= BAN_SUU && r >= 1 && r <= BAN_SUU) {

@@ -1,7 +1,8 @@
 // The person's moves: every press of a mouse button on the window. A move takes two
 // clicks, the first on a piece on the board or in a hand, the second on its
 // destination; the right button on the second click promotes where promotion is
-// possible. Outside a game a click explains what to do or resumes a stopped game.
+// possible. Against the computer, it replies at once within the same click. Outside a
+// game a click explains what to do or resumes a stopped game.
 #pragma once
 
 #include "play/form.h"

@@ -168,6 +168,49 @@ class WindowTest : public QObject {
     QCOMPARE(window_->form().s.BAN[3][4], kazeban::K_UE_HU);
   }
 
+  void goteThroughTheMenuShowsTheComputersMoveOnTheImage() {
+    QVERIFY(window_->item("SENTE")->isEnabled());
+    QVERIFY(window_->item("GOTE")->isEnabled());
+    const QImage before = window_->keptImage().image().copy();
+    window_->item("GOTE")->trigger();
+    const kazeban::GameState& s = window_->form().s;
+    QCOMPARE(boxes_.size(), 0);
+    QCOMPARE(s.KIFU_SUU, 1);
+    QCOMPARE(s.TEBAN, kazeban::GOTE);
+    QCOMPARE(s.SITA_SENGO, kazeban::GOTE);
+
+    // From the starting position the first move is a board move to an empty square.
+    const int fi = s.KIFU_MOTO_I[1], fj = s.KIFU_MOTO_J[1];
+    const int ti = s.KIFU_SAKI_I[1], tj = s.KIFU_SAKI_J[1];
+    QVERIFY(fi >= 1 && fi <= 9);
+    QCOMPARE(s.KIFU_TORI[1], kazeban::KARA);
+    const QImage after = window_->keptImage().image();
+    QCOMPARE(SquareInside(after, fi, fj), SquareInside(before, 5, 5));
+    QCOMPARE(SquareInside(after, ti, tj), SquareInside(before, fi, fj));
+    QVERIFY(SquareInside(before, ti, tj) != SquareInside(after, ti, tj));
+
+    // The destination is outlined in white.
+    const qreal dpr = after.devicePixelRatio();
+    const QPoint edge(KeptImage::Pixel(kazeban::BAN_X0 + kazeban::MASU_W * ti),
+                      KeptImage::Pixel(kazeban::BAN_Y0 + kazeban::MASU_H * (tj + 0.5)));
+    QCOMPARE(after.pixelColor(edge * dpr), QColor(255, 255, 255));
+
+    // The caption of the move, in white, in the panel at the lower left, where
+    // nothing was before.
+    const QRect panel(QPoint(KeptImage::Pixel(1100 - 1.7 * 495), KeptImage::Pixel(100 + 8.5 * 615)),
+                      QSize(1250 / 15, 380 / 15));
+    QCOMPARE(WhitePixels(before, panel), 0);
+    QVERIFY(WhitePixels(after, panel) > 20);
+
+    // The person moves a gold, and the computer answers within the same click.
+    ClickSquare(Qt::LeftButton, 4, 9);
+    ClickSquare(Qt::LeftButton, 4, 8);
+    QCOMPARE(s.BAN[4][8], kazeban::K_SITA_KIN);
+    QCOMPARE(s.KIFU_SUU, 3);
+    QVERIFY(s.KIFU_KOMA[3] >= kazeban::K_UE_HU);
+    QCOMPARE(s.TEBAN, kazeban::GOTE);
+  }
+
   void theRightButtonPromotesThroughTheRealView() {
     window_->item("START")->trigger();
     kazeban::GameState& s = window_->form().s;
@@ -305,6 +348,18 @@ class WindowTest : public QObject {
  private:
   void ClickAt(Qt::MouseButton button, double x, double y) {
     QTest::mouseClick(&window_->view(), button, {}, window_->view().FromTwips(x, y).toPoint());
+  }
+  // White pixels of the image inside a rectangle given in logical pixels.
+  static int WhitePixels(const QImage& image, const QRect& logical) {
+    const qreal dpr = image.devicePixelRatio();
+    const QRect r(logical.topLeft() * dpr, logical.size() * dpr);
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      for (int x = r.left(); x <= r.right(); ++x) {
+        n += image.pixelColor(x, y) == QColor(255, 255, 255);
+      }
+    }
+    return n;
   }
   void ClickSquare(Qt::MouseButton button, int i, int j) {
     ClickAt(button, kazeban::BAN_X0 + kazeban::MASU_W * (i + 0.5),

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,7 +37,10 @@ class RecordingSurface : public Surface {
                 int colour) override {
     ops.push_back({DrawOp::Text, x, y, 0, 0, colour, 0, std::string(text), size, bold});
   }
-  void Refresh() override { ops.push_back({DrawOp::Refresh, 0, 0, 0, 0, -1, 0, {}, 0, false}); }
+  void Refresh() override {
+    ops.push_back({DrawOp::Refresh, 0, 0, 0, 0, -1, 0, {}, 0, false});
+    if (on_refresh) on_refresh();
+  }
 
   void Clear() { ops.clear(); }
 
@@ -77,6 +81,9 @@ class RecordingSurface : public Surface {
   static bool Near(double a, double b) { return std::fabs(a - b) < 1e-6; }
 
   std::vector<DrawOp> ops;
+  // Called at every refresh, after it was recorded: a test can look at the game's
+  // state at the moment the window shows what was drawn.
+  std::function<void()> on_refresh;
 };
 
 }  // namespace kazeban::testing
