@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A person's session with the record file, run by hand under a virtual X server: a game
-# between two people is played by mouse clicks (moves of both sides, a capture that
-# promotes, a drop from each hand), saved through 棋譜 → 書込 with Japanese names,
+# against the computer is played by mouse clicks (five moves of the person, each
+# answered by the computer), saved through 棋譜 → 書込 with Japanese names,
 # stepped back and forth, the program closed and started again, the file read from the
 # list and stepped through to its end with 進. It then compares the board of the game
 # played with the board of the game read back, pixel for pixel, and shows the file's
@@ -32,14 +32,13 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
 
   "$program" & pid=$!
   sleep 3
-  menu 18 6; xdotool mousemove 40 23; sleep 0.6; menu 185 23; ok   # 対局(人間) → スタート
-  click 3 7; click 3 6
-  click 7 3; click 7 4
-  click 2 8; click 8 2 3
-  click 7 1; click 8 2
-  click 11 8; click 5 5
-  click -1 2; click 9 5
-  click 7 7; click 7 6
+  menu 18 6; xdotool mousemove 40 45; sleep 0.6; menu 155 47; ok   # 対局(COM) → 先手
+  # Five pawn moves; the computer answers each within the click.
+  for move in "4 9 4 8" "6 9 6 8" "2 7 2 6" "9 7 9 6" "1 7 1 6"; do
+    set -- $move; click "$1" "$2"; click "$3" "$4"; sleep 0.5
+  done
+  # A click below the board clears the outline of the last move of the computer.
+  xdotool mousemove 250 475 click 1; sleep 0.3
   shot 1-played
   menu 195 6; menu 210 52                                          # 棋譜 → 書込
   xdotool mousemove 140 202 click 1 type --delay 80 "第1局"
@@ -57,7 +56,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   sleep 3
   menu 195 6; menu 210 30; sleep 1; shot 6-file-list               # 棋譜 → 読込
   xdotool mousemove 60 193 click 1; sleep 0.7; shot 7-read; ok; ok
-  for n in 1 2 3 4 5 6 7; do menu 113 6; done; shot 8-stepped-through
+  for n in $(seq 1 10); do menu 113 6; done; shot 8-stepped-through
   kill "$pid" 2>/dev/null; sleep 0.5; kill -KILL "$pid" 2>/dev/null
   true
 ' session "$program" "$out" || true
