@@ -100,6 +100,10 @@ void KeptImage::DrawText(double x, double y, std::string_view text, int size, bo
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setFont(font);
   p.setPen(PaletteColour(colour));
+  // Nothing of the text reaches above or left of its corner, where the box its caller
+  // erased before printing begins: the faint edge of a tall glyph would otherwise stay
+  // there and grow brighter each time the same text is printed again.
+  p.setClipRect(QRect(Pixel(x), Pixel(y), image_.width(), image_.height()));
   // The position is the top-left corner of the text; Qt draws from the baseline.
   const QFontMetrics metrics(font, &image_);
   p.drawText(QPoint(Pixel(x), Pixel(y) + metrics.ascent()),

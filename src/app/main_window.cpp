@@ -15,9 +15,12 @@
 #include "play/about_box.h"
 #include "play/form.h"
 #include "play/game_menu.h"
+#include "play/handicap.h"
 #include "play/mouse_input.h"
 #include "play/options.h"
 #include "play/start_up.h"
+#include "record/navigation.h"
+#include "record/record_commands.h"
 
 void InstallFontSubstitutes() {
   QFont::insertSubstitutions(
@@ -36,6 +39,7 @@ MainWindow::MainWindow(const QString& sound_folder, QWidget* parent) : QMainWind
   controls_ = std::make_unique<WindowControls>(*this, *panel_);
   form_ = std::make_unique<kazeban::Form1>(*image_, *controls_, sound_folder.toStdString(), 1);
   BuildMenus();
+  ConnectPanel();
   view_->onMousePress = [this](int button, int shift, double x, double y) {
     kazeban::Form_MouseDown(*form_, button, shift, x, y);
   };
@@ -108,20 +112,19 @@ void MainWindow::BuildMenus() {
                             AddItem(level, "LEVEL3", "LEVEL3", LEVEL3_Click, true));
   AddItem(taikyoku, "終わり", "OWARI", OWARI_Click);
 
-  // Review, handicap and record files. Call points of the record and review commands:
-  // STOP_Click on opening 局面, CANCEL_Click, REVERSE_Click, REPLAY_Click, AFTER_Click,
-  // LBEL_UP_Click, LEBEL_DOWN_Click, KIFU_READ_Click and KIFU_WRITE_Click take the
-  // place of nullptr below.
+  // 局面: back to the start, turning the board; stepping back and forth; the handicap
+  // grade; the record files.
   QMenu* stop = AddMenu(nullptr, "局面", "STOP");
-  AddItem(stop, "最初", "CANCEL", nullptr);
-  AddItem(stop, "反転", "REVERSE", nullptr);
-  AddItem(nullptr, "戻", "REPLAY", nullptr);
-  AddItem(nullptr, "進", "AFTER", nullptr);
-  AddItem(nullptr, "△", "LBEL_UP", nullptr);
-  AddItem(nullptr, "▽", "LEBEL_DOWN", nullptr);
+  connect(stop, &QMenu::aboutToShow, this, [this] { STOP_Click(*form_); });
+  AddItem(stop, "最初", "CANCEL", CANCEL_Click);
+  AddItem(stop, "反転", "REVERSE", REVERSE_Click);
+  AddItem(nullptr, "戻", "REPLAY", REPLAY_Click);
+  AddItem(nullptr, "進", "AFTER", AFTER_Click);
+  AddItem(nullptr, "△", "LBEL_UP", LBEL_UP_Click);
+  AddItem(nullptr, "▽", "LEBEL_DOWN", LEBEL_DOWN_Click);
   QMenu* kifu = AddMenu(nullptr, "棋譜", "KIFU");
-  AddItem(kifu, "読込", "KIFU_READ", nullptr);
-  AddItem(kifu, "書込", "KIFU_WRITE", nullptr);
+  AddItem(kifu, "読込", "KIFU_READ", KIFU_READ_Click);
+  AddItem(kifu, "書込", "KIFU_WRITE", KIFU_WRITE_Click);
 
   // ｵﾌﾟｼｮﾝ: guidance and the background tune.
   QMenu* option = AddMenu(nullptr, "ｵﾌﾟｼｮﾝ", "OPTION");
@@ -132,6 +135,17 @@ void MainWindow::BuildMenus() {
 
   // その他: the about box.
   AddItem(nullptr, "その他", "VER", VER_Click);
+}
+
+void MainWindow::ConnectPanel() {
+  using namespace kazeban;
+  // A volume chosen by the player; a directory chosen by the player or by the program
+  // (a handler that set it is still running then, and this one is refused).
+  connect(panel_->drive1, &QComboBox::activated, this, [this] { Drive1_Change(*form_); });
+  connect(panel_->dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this] { Dir1_Change(*form_); });
+  connect(panel_->file1, &QAbstractItemView::clicked, this, [this] { File1_Click(*form_); });
+  connect(panel_->command1, &QPushButton::clicked, this, [this] { Command1_Click(*form_); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -44,6 +44,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  // The record panel's lists and button to their handlers.
+  void ConnectPanel();
   QMenu* AddMenu(QMenu* parent, const char* caption, const char* name);
   QAction* AddItem(QMenu* parent, const char* caption, const char* name,
                    void (*handler)(kazeban::Form1&), bool checkable = false);

@@ -76,6 +76,34 @@ void WindowControls::SetPanelText(int box, std::string_view text) {
   panel_.text[box]->setText(Q(text));
 }
 
+std::string WindowControls::DriveListDrive() const {
+  return panel_.Drive().toStdString();
+}
+
+std::string WindowControls::DirListPath() const {
+  return panel_.DirPath().toStdString();
+}
+
+void WindowControls::SetDirListPath(std::string_view path) {
+  panel_.SetDirPath(Q(path));
+}
+
+std::string WindowControls::FileListPath() const {
+  return panel_.FilePath().toStdString();
+}
+
+void WindowControls::SetFileListPath(std::string_view path) {
+  panel_.SetFilePath(Q(path));
+}
+
+std::string WindowControls::FileListFileName() const {
+  return panel_.FileName().toStdString();
+}
+
+void WindowControls::RefreshFileList() {
+  panel_.RefreshFiles();
+}
+
 int WindowControls::WindowTop() const {
   return window_.frameGeometry().top() * 15;
 }

@@ -30,6 +30,13 @@ class WindowControls : public kazeban::Controls {
   void SetNamePanelVisible(bool visible) override;
   std::string PanelText(int box) const override;
   void SetPanelText(int box, std::string_view text) override;
+  std::string DriveListDrive() const override;
+  std::string DirListPath() const override;
+  void SetDirListPath(std::string_view path) override;
+  std::string FileListPath() const override;
+  void SetFileListPath(std::string_view path) override;
+  std::string FileListFileName() const override;
+  void RefreshFileList() override;
   int WindowTop() const override;
   void PlaceWindow(int left, int top, int width, int height) override;
   void Quit() override;

@@ -33,6 +33,18 @@ class Controls {
   virtual std::string PanelText(int box) const = 0;  // box 1..4: Text1..Text4
   virtual void SetPanelText(int box, std::string_view text) = 0;
 
+  // The panel's lists, paths in UTF-8. Drive1 offers the mounted volumes by their root
+  // directories; Dir1 shows the directories of a volume with one of them chosen; File1
+  // lists the "*.棋譜" files of one directory, of which the player may choose one.
+  virtual std::string DriveListDrive() const = 0;  // the root of the volume chosen
+  virtual std::string DirListPath() const = 0;     // the directory chosen in Dir1
+  virtual void SetDirListPath(std::string_view path) = 0;
+  virtual std::string FileListPath() const = 0;  // the directory File1 lists
+  virtual void SetFileListPath(std::string_view path) = 0;
+  virtual std::string FileListFileName() const = 0;  // the file chosen, "" for none
+  // Reads File1's directory again, so that a file just written shows.
+  virtual void RefreshFileList() = 0;
+
   // The window's top edge, and its place and outer size, in twips.
   virtual int WindowTop() const = 0;
   virtual void PlaceWindow(int left, int top, int width, int height) = 0;

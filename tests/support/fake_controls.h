@@ -1,9 +1,9 @@
 // The window's controls for tests. Every message box is recorded with its title, text
 // and buttons; Yes/No boxes are answered from a script, and a Yes/No box with no answer
 // left fails the test (it is then answered はい, so that the test goes on and shows what
-// followed). Check marks, the record-file panel, the window's place and the end of the
-// program are kept as plain fields, and every call is logged in order so that a test
-// can ask what happened when.
+// followed). Check marks, the record-file panel (its boxes and lists), the window's place
+// and the end of the program are kept as plain fields, and every call is logged in order so that a
+// test can ask what happened when.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -85,6 +85,23 @@ class FakeControls : public Controls {
     log.push_back("SetPanelText " + std::to_string(box) + " " + std::string(text));
   }
 
+  std::string DriveListDrive() const override { return drive_root; }
+  std::string DirListPath() const override { return dir_path; }
+  void SetDirListPath(std::string_view path) override {
+    dir_path = std::string(path);
+    log.push_back("SetDirListPath " + dir_path);
+  }
+  std::string FileListPath() const override { return file_path; }
+  void SetFileListPath(std::string_view path) override {
+    file_path = std::string(path);
+    log.push_back("SetFileListPath " + file_path);
+  }
+  std::string FileListFileName() const override { return file_name; }
+  void RefreshFileList() override {
+    ++file_list_refreshes;
+    log.push_back("RefreshFileList");
+  }
+
   int WindowTop() const override { return window_top; }
   void PlaceWindow(int left, int top, int width, int height) override {
     window_left = left;
@@ -141,6 +158,13 @@ class FakeControls : public Controls {
   bool drive_visible = false, dir_visible = false, file_visible = false;
   bool name_panel_visible = false;
   std::string panel_text[5];  // [1..4]: Text1..Text4
+  // The lists: the drive chosen in Drive1, the directory of Dir1, the directory File1
+  // lists and the file chosen in it; set them as a player's choice would.
+  std::string drive_root = "/";
+  std::string dir_path = "/";
+  std::string file_path = "/";
+  std::string file_name;
+  int file_list_refreshes = 0;
   int window_left = 0, window_top = 0, window_width = 0, window_height = 0;
   std::vector<Placement> placements;
   bool quit = false;

@@ -1,0 +1,42 @@
+// The record file in the window: the 棋譜 menu's 読込 and 書込 and the controls of the
+// record-file panel over the upper left of the board (the drive, directory and file
+// lists, the four name boxes and "RETURN"). Writing saves the moves up to the position
+// on the board with the names typed; reading checks the whole file first and only then
+// sets up the starting position with the file's moves in the record, ready to be
+// stepped through with 進 (record mode). A file that is refused leaves the game as it
+// was; a file that cannot be written is reported and never reported as written.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "play/form.h"
+
+namespace kazeban {
+
+// 読込: the drive, directory and file lists show; the name part hides.
+void KIFU_READ_Click(Form1& f);
+
+// 書込: refused after 反転 or a handicap setting; otherwise the drive and directory
+// lists, the name boxes with their labels and "RETURN" show, the file list hides.
+void KIFU_WRITE_Click(Form1& f);
+
+// A volume was chosen in Drive1: Dir1 and File1 move to its root, or "ﾃﾞﾊﾞｲｽが準備できて
+// いません" when it cannot be read (the lists then stay where they were).
+void Drive1_Change(Form1& f);
+
+// A directory was chosen in Dir1: File1 lists it.
+void Dir1_Change(Form1& f);
+
+// "RETURN": writes the moves 1..KIFU_SUU with the names of the boxes to Dir1's
+// directory as Text1 + ".棋譜", replacing a file of that name only by a complete one.
+void Command1_Click(Form1& f);
+
+// A file was chosen in File1: it is read and checked; a good one is loaded in record
+// mode, a refused one is reported with its line and changes nothing.
+void File1_Click(Form1& f);
+
+// `directory` and `name` joined by one separator (`name` alone for no directory).
+std::string パス_結合(std::string_view directory, std::string_view name);
+
+}  // namespace kazeban
