@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "display/board_drawing.h"
+#include "display_checks.h"
 #include "rules/game_state.h"
 #include "rules/promotion.h"
 #include "support/recording_surface.h"
@@ -23,12 +24,6 @@ double SquareX(int i) {
 }
 double SquareY(int j) {
   return 715.0 + 615.0 * (j - 1);
-}
-
-GameState Start() {
-  GameState s;
-  初期設定_状態(s);
-  return s;
 }
 
 GameState EmptyBoard() {

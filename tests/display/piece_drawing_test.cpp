@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "display/piece_drawing.h"
+#include "display_checks.h"
 #include "rules/game_state.h"
 #include "support/recording_surface.h"
 
@@ -13,18 +14,6 @@ namespace {
 
 using testing::DrawOp;
 using testing::RecordingSurface;
-
-GameState Start() {
-  GameState s;
-  初期設定_状態(s);
-  return s;
-}
-
-void ExpectAt(const DrawOp& op, DrawOp::Kind kind, double x, double y) {
-  EXPECT_EQ(op.kind, kind);
-  EXPECT_NEAR(op.x, x, 1e-6);
-  EXPECT_NEAR(op.y, y, 1e-6);
-}
 
 TEST(PiecePicture, EachCodeItsOwnPictureOnTheGrid) {
   const int codes[] = {-10, -11, -20, -21, -30, -31, -100, -101, -110, -800, -801, -900, -901, -950,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display/text_drawing.h"
+#include "display_checks.h"
 #include "rules/game_state.h"
 #include "support/recording_surface.h"
 
@@ -14,18 +15,6 @@ namespace {
 
 using testing::DrawOp;
 using testing::RecordingSurface;
-
-GameState Start() {
-  GameState s;
-  初期設定_状態(s);
-  return s;
-}
-
-void ExpectAt(const DrawOp& op, DrawOp::Kind kind, double x, double y) {
-  EXPECT_EQ(op.kind, kind);
-  EXPECT_NEAR(op.x, x, 1e-6);
-  EXPECT_NEAR(op.y, y, 1e-6);
-}
 
 void ExpectEraseBox(const DrawOp& op, double x, double y, double w, double h) {
   ExpectAt(op, DrawOp::Fill, x, y);

@@ -17,10 +17,6 @@
 
 namespace kazeban::testing {
 
-constexpr int32_t KINSI = 102;
-constexpr int32_t KOMAUTI = 103;
-constexpr int32_t SYUUKYOKU = 104;
-
 // What the search on a copy chose, and whether that move would end the game.
 struct 期待 {
   COM結果 res;

@@ -9,9 +9,6 @@
 namespace kazeban::testing {
 namespace {
 
-constexpr int32_t KOMAUTI = 103;
-constexpr int32_t SYUUKYOKU = 104;
-
 class GameTest : public PlayTest {
  protected:
   // Five moves from the starting position; SITA's fifth, a bishop dropped on (8, 4),
@@ -26,17 +23,6 @@ class GameTest : public PlayTest {
     EXPECT_TRUE(controls.messages.empty());
     Click(11, 8);  // the bishop in SITA's hand
     Click(8, 4);
-  }
-
-  GameState& EmptyBoardGame() {
-    StartTwoPlayerGame();
-    GameState& s = f->s;
-    for (int i = 1; i <= 9; ++i) {
-      for (int j = 1; j <= 9; ++j) s.BAN[i][j] = KARA;
-    }
-    s.BAN[5][9] = K_SITA_OU;
-    s.BAN[5][1] = K_UE_OU;
-    return s;
   }
 };
 

@@ -12,9 +12,6 @@
 namespace kazeban::testing {
 namespace {
 
-constexpr int32_t SONOTA = 101;
-constexpr int32_t BGM = 105;
-
 class MenuTest : public PlayTest {
  protected:
   void ShowPanel() {

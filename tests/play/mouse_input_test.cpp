@@ -12,23 +12,8 @@
 namespace kazeban::testing {
 namespace {
 
-constexpr int32_t KINSI = 102;
-constexpr int32_t KOMAUTI = 103;
-
 class MouseTest : public PlayTest {
  protected:
-  // A two-player game on an empty board with both kings at home; `s` to set it up.
-  GameState& EmptyBoardGame() {
-    StartTwoPlayerGame();
-    GameState& s = f->s;
-    for (int i = 1; i <= 9; ++i) {
-      for (int j = 1; j <= 9; ++j) s.BAN[i][j] = KARA;
-    }
-    s.BAN[5][9] = K_SITA_OU;
-    s.BAN[5][1] = K_UE_OU;
-    return s;
-  }
-
   bool AnyOutlineIn(int colour) const {
     const auto outlines = surface.Of(DrawOp::Outline);
     return std::any_of(outlines.begin(), outlines.end(),

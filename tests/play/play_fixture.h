@@ -26,6 +26,14 @@
 
 namespace kazeban::testing {
 
+// The buffer handles the fake sound library gives the five sounds, loaded in this order
+// at start-up.
+constexpr int32_t SONOTA = 101;
+constexpr int32_t KINSI = 102;
+constexpr int32_t KOMAUTI = 103;
+constexpr int32_t SYUUKYOKU = 104;
+constexpr int32_t BGM = 105;
+
 // Twips of the top-left corner of square (i, j), hand squares included.
 constexpr double SquareX(int i) {
   return BAN_X0 + MASU_W * i;
@@ -102,6 +110,18 @@ class PlayTest : public ::testing::Test {
     START_Click(*f);
     surface.Clear();
     controls.messages.clear();
+  }
+
+  // A two-player game on an empty board with both kings at home; `s` to set it up.
+  GameState& EmptyBoardGame() {
+    StartTwoPlayerGame();
+    GameState& s = f->s;
+    for (int i = 1; i <= 9; ++i) {
+      for (int j = 1; j <= 9; ++j) s.BAN[i][j] = KARA;
+    }
+    s.BAN[5][9] = K_SITA_OU;
+    s.BAN[5][1] = K_UE_OU;
+    return s;
   }
 
   // A press of `button` in the middle of square (i, j).
