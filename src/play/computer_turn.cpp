@@ -30,8 +30,7 @@ COM手番結果 com_ban(Form1& f) {
   // 0. A full record takes no further move: the computer plays nothing, says so as
   // the person's refused move does, and the turn stays with the person.
   if (棋譜満杯(s)) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK("棋譜", "棋譜がいっぱいです(500手まで)");
+    拒否(f, "棋譜", "棋譜がいっぱいです(500手まで)");
     s.TEBAN = s.SITA_SENGO;
     return COM手番結果::棋譜満杯;
   }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "display/panel.h"
+#include "sound/kazeban_sound.h"
 
 namespace kazeban {
 
@@ -28,6 +29,11 @@ void 待ち時間(int count) {
 void パネル_隠す(Form1& f) {
   描画_可視(f.controls, false, false, false);
   描画_棋譜_IO(f.controls, 1);
+}
+
+void 拒否(Form1& f, std::string_view title, std::string_view text) {
+  dsPlay(f.handles.SND_KINSI);
+  f.controls.MessageOK(title, text);
 }
 
 }  // namespace kazeban

@@ -113,4 +113,7 @@ class 処理ガード {
 // Hides the whole record-file panel, as every menu and every click does before acting.
 void パネル_隠す(Form1& f);
 
+// A refused action: the forbidden sound, then a box saying why.
+void 拒否(Form1& f, std::string_view title, std::string_view text);
+
 }  // namespace kazeban

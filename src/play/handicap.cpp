@@ -39,8 +39,7 @@ void 段階を変える(Form1& f, int delta) {
 
   // 2. Not while a record file is loaded.
   if (s.KIFU_MODE == ON) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK(ハンデの題, "棋譜ﾓｰﾄﾞではできません(局面→最初)");
+    拒否(f, ハンデの題, "棋譜ﾓｰﾄﾞではできません(局面→最初)");
     return;
   }
 
@@ -48,8 +47,7 @@ void 段階を変える(Form1& f, int delta) {
   // one (a board turned in the middle of a game has no moves but pieces anywhere, and
   // a step would take or overwrite whatever stands on its square).
   if (s.KIFU_SUU > 0 || !ハンデ_初形か(s)) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK(ハンデの題, "対局途中ではできません");
+    拒否(f, ハンデの題, "対局途中ではできません");
     return;
   }
 

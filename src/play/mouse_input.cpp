@@ -59,8 +59,7 @@ void 対局外(Form1& f) {
 
   // 2. Nothing played yet.
   if (s.KIFU_SUU == 0) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK("開始", "「対局」で始めて下さい");
+    拒否(f, "開始", "「対局」で始めて下さい");
     return;
   }
 
@@ -145,16 +144,14 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   // 4. A pawn, lance or knight that could never move again must promote, which takes
   // the right button.
   if (移動後チェック(r, sel.KOMA) == OFF && button == BUTTON_LEFT) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK("成り", "マウスの右をクリックして下さい");
+    拒否(f, "成り", "マウスの右をクリックして下さい");
     return;
   }
 
   // The record is full after KIFU_MAX moves: refused like an illegal move, with a word
   // why; nothing changes.
   if (棋譜満杯(s)) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK("棋譜", "棋譜がいっぱいです(500手まで)");
+    拒否(f, "棋譜", "棋譜がいっぱいです(500手まで)");
     return;
   }
 

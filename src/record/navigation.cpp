@@ -36,8 +36,7 @@ void AFTER_Click(Form1& f) {
     if (s.KIFU_MODE == ON) {
       f.controls.MessageOK("進む", "終わり");
     } else {
-      dsPlay(f.handles.SND_KINSI);
-      f.controls.MessageOK("進む", "できません");
+      拒否(f, "進む", "できません");
     }
     return;
   }
@@ -87,8 +86,7 @@ void REPLAY_Click(Form1& f) {
 
   // 2. Nothing to take back (in record mode too).
   if (s.KIFU_SUU < 1) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK("戻る", "できません");
+    拒否(f, "戻る", "できません");
     return;
   }
 
@@ -152,8 +150,7 @@ void REVERSE_Click(Form1& f) {
 
   // 1. Not while a record file is loaded.
   if (s.KIFU_MODE == ON) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK("反転", "棋譜ﾓｰﾄﾞではできません");
+    拒否(f, "反転", "棋譜ﾓｰﾄﾞではできません");
     return;
   }
 

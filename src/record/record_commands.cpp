@@ -60,15 +60,13 @@ void KIFU_WRITE_Click(Form1& f) {
 
   // 1. A turned board no longer matches its moves.
   if (s.HANTEN_FLAG == ON) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK("棋譜書込", "反転後は書き込みできません");
+    拒否(f, "棋譜書込", "反転後は書き込みできません");
     return;
   }
 
   // 2. Nor does a game begun with a handicap: a record replays from the full position.
   if (s.HANDE_FLAG == ON) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK("棋譜書込", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+    拒否(f, "棋譜書込", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
     return;
   }
 
@@ -135,8 +133,7 @@ void Command1_Click(Form1& f) {
   const std::string path = パス_結合(directory, name + ".棋譜");
   const 棋譜書込結果 written = 棋譜_書込(path, data);
   if (!written.成功) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK("棋譜保存", written.理由);
+    拒否(f, "棋譜保存", written.理由);
     return;
   }
 
@@ -159,8 +156,7 @@ void File1_Click(Form1& f) {
   // 2. The whole file is read and checked before anything of the game changes.
   const 棋譜読込結果 read = 棋譜_読込(パス_結合(f.controls.FileListPath(), name));
   if (!read.成功) {
-    dsPlay(f.handles.SND_KINSI);
-    f.controls.MessageOK("棋譜読込", read.理由);
+    拒否(f, "棋譜読込", read.理由);
     return;
   }
 
