@@ -1,0 +1,48 @@
+// The rules of standard shogi, as every other program applies them, over KAZEBAN's
+// board: where a piece attacks, whether a side is in check, and whether a move is
+// allowed. KAZEBAN's own rules let a king be left attacked (and then taken) and let a
+// dropped pawn give mate; a game written for other programs stops before such a
+// move, and the USI engine leaves such moves out of its search.
+//
+// Nothing here allocates: the USI engine asks it for every candidate of a search.
+#pragma once
+
+#include "interop/position.h"
+
+namespace kazeban {
+
+// Why a move is not allowed in standard shogi, or 合法 when it is.
+enum class 標準判定結果 {
+  合法,
+  不正,            // not a move of this position: no piece of the mover there, a code
+                   // that does not match, a step the piece cannot make, a drop from an
+                   // empty hand or onto a piece, a promotion outside the zone, a king taken
+  二歩,            // a second unpromoted pawn of the mover in the column
+  行き所のない駒,  // a pawn, lance or knight left where it could never move again
+  王手放置,        // the mover's own king is attacked after the move
+  打ち歩詰め,      // a dropped pawn that gives mate
+};
+
+// True when a piece of side `by` attacks square (i, j).
+bool 利きあり(const GameState& s, int i, int j, Color by);
+
+// True when the king of `side` stands on the board and is attacked.
+bool 王手されている(const GameState& s, Color side);
+
+// Judges move `m` for the side to move of `p`. The move's fields must describe it
+// fully (KOMA the code on the origin or the hand's code, NARI the code after, TORI
+// the code on the destination), as the record lines do.
+標準判定結果 標準判定(const Position& p, const 棋譜の手& m);
+
+// Builds the record line of a board move from (fromI, fromJ) to (toI, toJ) for the
+// side to move, promoting when asked; a drop of hand kind `kind` (1..7) to (toI, toJ).
+// The result is only the fields; 標準判定 says whether it is allowed.
+棋譜の手 盤上の手(const Position& p, int fromI, int fromJ, int toI, int toJ, bool promote);
+棋譜の手 打つ手(const Position& p, int kind, int toI, int toJ);
+
+// Every move standard shogi allows the side to move, in a fixed order, written into
+// `out` (room for 標準手の最大数); returns how many.
+inline constexpr int 標準手の最大数 = 1024;
+int 合法手一覧(const Position& p, 棋譜の手* out);
+
+}  // namespace kazeban
