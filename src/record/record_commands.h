@@ -36,6 +36,12 @@ void Command1_Click(Form1& f);
 // mode, a refused one is reported with its line and changes nothing.
 void File1_Click(Form1& f);
 
+// The names of a record in white around the board, as reading a record file prints
+// them: the game's name under the board on the left, the top player's above the
+// board, the bottom player's under it. An empty name is not drawn.
+void 名前_描画(Form1& f, const std::string& 対局名, const std::string& 上側の名,
+               const std::string& 下側の名);
+
 // `directory` and `name` joined by one separator (`name` alone for no directory).
 std::string パス_結合(std::string_view directory, std::string_view name);
 

@@ -96,15 +96,15 @@ int 全部書く(int fd, const std::string& bytes) {
   return 0;
 }
 
-棋譜読込結果 読込失敗(std::string why) {
-  棋譜読込結果 r;
+ファイル読込結果 読込失敗(std::string why) {
+  ファイル読込結果 r;
   r.理由 = std::move(why);
   return r;
 }
 
 }  // namespace
 
-棋譜読込結果 棋譜_読込(const std::string& path) {
+ファイル読込結果 ファイル_読込(const std::string& path) {
   const std::string name = "「" + 名前(path) + "」";
 
   // 1. Open without waiting (a named pipe would block) and make sure it is a file.
@@ -136,21 +136,40 @@ int 全部書く(int fd, const std::string& bytes) {
     }
   }
 
-  // 3. Check it; a refusal says which file.
-  棋譜読込結果 r = 棋譜_解析(bytes);
-  if (!r.成功) r.理由 = name + "の" + r.理由;
+  ファイル読込結果 r;
+  r.成功 = true;
+  r.バイト列 = std::move(bytes);
+  return r;
+}
+
+棋譜読込結果 棋譜_読込(const std::string& path) {
+  const ファイル読込結果 file = ファイル_読込(path);
+  if (!file.成功) {
+    棋譜読込結果 r;
+    r.理由 = file.理由;
+    return r;
+  }
+  // A refusal says which file.
+  棋譜読込結果 r = 棋譜_解析(file.バイト列);
+  if (!r.成功) r.理由 = "「" + 名前(path) + "」の" + r.理由;
   return r;
 }
 
 棋譜書込結果 棋譜_書込(const std::string& path, const 棋譜データ& data) {
-  棋譜書込結果 r;
-
-  // 1. The whole file in memory first: a name that cannot be written stops here.
+  // The whole file in memory first: a name that cannot be written stops here.
   const 棋譜バイト列結果 bytes = 棋譜_バイト列(data);
   if (!bytes.成功) {
+    棋譜書込結果 r;
     r.理由 = bytes.理由;
     return r;
   }
+  return ファイル_書込(path, bytes.バイト列);
+}
+
+棋譜書込結果 ファイル_書込(const std::string& path, const std::string& bytes) {
+  棋譜書込結果 r;
+
+  // 1. A file needs a name.
   if (名前(path).empty()) {
     r.理由 = "ファイル名がありません";
     return r;
@@ -195,7 +214,7 @@ int 全部書く(int fd, const std::string& bytes) {
   // 4. Write, flush to the disk and close, each checked; the old file keeps its
   // permissions.
   if (existed && S_ISREG(st.st_mode)) ::fchmod(f.fd(), st.st_mode & 07777);
-  int err = 全部書く(f.fd(), bytes.バイト列);
+  int err = 全部書く(f.fd(), bytes);
   if (err == 0 && ::fsync(f.fd()) != 0) err = errno;
   const int close_err = f.閉じる();
   if (err == 0) err = close_err;
