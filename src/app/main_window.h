@@ -12,6 +12,7 @@ class QAction;
 class QMenu;
 class BoardView;
 class KeptImage;
+class RecordExchange;
 class RecordPanel;
 class WindowControls;
 
@@ -35,6 +36,8 @@ class MainWindow : public QMainWindow {
   BoardView& view() { return *view_; }
   WindowControls& controls() { return *controls_; }
   RecordPanel& panel() { return *panel_; }
+  // The 棋譜 menu's items for the other record formats, with their dialogs.
+  RecordExchange& exchange() { return *exchange_; }
   // A menu item by its control name ("TAIKYOKU", "START", "LEVEL3", …).
   QAction* item(const QString& name) const;
 
@@ -55,6 +58,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<RecordPanel> panel_;
   std::unique_ptr<WindowControls> controls_;
   std::unique_ptr<kazeban::Form1> form_;
+  std::unique_ptr<RecordExchange> exchange_;
 };
 
 // Makes the game's font name, "ＭＳ Ｐ明朝", resolve to the IPA P Mincho font.
