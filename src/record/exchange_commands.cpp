@@ -26,8 +26,17 @@ std::string 括弧付きの名前(const std::string& path) {
 
 // Sets up a game that was read and checked, as reading a record file does: start-up
 // again, then its starting position and its moves in record mode, its names, and what
-// was read.
-void 記録モードへ(Form1& f, const 対局棋譜読込結果& read) {
+// was read. A record file is set up by the record file's own steps, exactly as 読込
+// sets it up (its first mover stays on the side that moved first).
+void 記録モードへ(Form1& f, const 対局棋譜読込結果& read, std::string_view bytes) {
+  if (read.形式 == 棋譜形式::棋譜ファイル) {
+    const 棋譜読込結果 own = 棋譜_解析(bytes);
+    if (own.成功) {
+      棋譜_記録モードへ(f, own);
+      return;
+    }
+  }
+
   // 1. Start-up again: every flag cleared; then record mode.
   Form_Load(f);
   GameState& s = f.s;
@@ -74,7 +83,7 @@ bool 棋譜ファイル_取込(Form1& f, const std::string& path) {
   }
 
   // 2. On the board.
-  記録モードへ(f, read);
+  記録モードへ(f, read, file.バイト列);
   return true;
 }
 
@@ -91,7 +100,7 @@ bool 棋譜_貼付け(Form1& f, std::string_view text) {
     拒否(f, 貼付けの題, "貼り付けた棋譜の" + read.理由);
     return false;
   }
-  記録モードへ(f, read);
+  記録モードへ(f, read, text);
   return true;
 }
 

@@ -174,6 +174,10 @@ void File1_Click(Form1& f) {
     return;
   }
 
+  棋譜_記録モードへ(f, read);
+}
+
+void 棋譜_記録モードへ(Form1& f, const 棋譜読込結果& read) {
   // 3. Start-up again: the starting position, every flag cleared; then record mode.
   Form_Load(f);
   GameState& s = f.s;

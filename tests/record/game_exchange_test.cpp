@@ -125,6 +125,32 @@ TEST_F(GameExchangeTest, AGameLongerThanTheRecordKeepsItsFirstMovesAndSaysSo) {
   EXPECT_EQ(g.結果, 対局結果::不明);
 }
 
+TEST_F(GameExchangeTest, ARecordFileReadThrough取込IsSetUpAs読込SetsItUp) {
+  // The top side moves first: "第1局", "上の人", "下の人" in CP932, two moves.
+  const std::string file = std::string("\x91\xe6\x31\x8b\xc7\r\n") +
+                           "\x8f\xe3\x82\xcc\x90\x6c\r\n\x89\xba\x82\xcc\x90\x6c\r\n" +
+                           " 7374  10  10   0\r\n 3736 -10 -10   0\r\n";
+  StartKeepingScreen();
+  WriteWhole(dir / "a.棋譜", file);
+  controls.file_path = dir.path().string();
+  controls.file_name = "a.棋譜";
+  // The texts each read draws, from start-up to the names.
+  auto texts_of = [this](auto read) {
+    const size_t before = surface.Texts().size();
+    read();
+    const std::vector<std::string> all = surface.Texts();
+    return std::vector<std::string>(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
+  };
+  const std::vector<std::string> by_panel_texts = texts_of([this] { File1_Click(*f); });
+  const GameState by_panel = f->s;
+  const std::vector<std::string> imported_texts =
+      texts_of([&] { ASSERT_TRUE(Import("a.棋譜", file)) << ::testing::PrintToString(Boxes()); });
+  EXPECT_TRUE(SameGame(f->s, by_panel));
+  EXPECT_EQ(imported_texts, by_panel_texts);
+  EXPECT_EQ(f->由来.上側の名, "上の人");
+  EXPECT_TRUE(f->由来.平手);
+}
+
 TEST_F(GameExchangeTest, ARefusedReadLeavesTheGameAsItWas) {
   struct Case {
     const char* what;
