@@ -64,7 +64,7 @@ Position 局面の後(const 対局棋譜& game, size_t upTo);
 書出結果 CSA_書出(const 対局棋譜& game);
 
 // Resolves a KI2 move (after its ▲/△ mark) in p; the reason when it cannot.
-bool KI2_指し手(const Position& p, std::string_view text, const 棋譜の手* previous,
-               棋譜の手& out, std::string& why);
+bool KI2_指し手(const Position& p, std::string_view text, const 棋譜の手* previous, 棋譜の手& out,
+                std::string& why);
 
 }  // namespace kazeban::書式

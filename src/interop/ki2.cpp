@@ -8,7 +8,7 @@
 namespace kazeban::書式 {
 
 bool KI2_指し手(const Position& p, std::string_view s, const 棋譜の手* previous, 棋譜の手& out,
-               std::string& why) {
+                std::string& why) {
   // 1. The destination and the piece.
   int ti = 0;
   int tj = 0;
