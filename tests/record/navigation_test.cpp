@@ -2,18 +2,15 @@
 // the board (反転): the state, what the screen shows, the sounds, the refusals.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "board_diagram.h"
-#include "file_helpers.h"
 #include "play/handicap.h"
 #include "play/options.h"
 #include "random_record.h"
 #include "record/navigation.h"
 #include "record/record_commands.h"
-#include "record/record_file.h"
 #include "review_fixture.h"
 #include "scripted_game.h"
 
@@ -211,48 +208,6 @@ TEST_F(NavigationTest, TheLocalMenuOpeningHidesThePanelAndDoesNothingElse) {
   EXPECT_TRUE(SameGame(f->s, before));
   EXPECT_TRUE(surface.ops.empty());
   EXPECT_TRUE(FakeSound().calls.empty());
-}
-
-// No menu action leaves a piece picked up whose square no longer holds it; 進 even
-// plays the move of the very piece picked up.
-TEST_F(NavigationTest, NoActionLeavesASelectionOnASquareThatLostItsPiece) {
-  ScratchDir dir;
-  ASSERT_TRUE(棋譜_書込(dir / "a.棋譜", 棋譜_記録から(PlayScript(2), "", "", "")).成功);
-  struct Case {
-    const char* what;
-    int pick_i, pick_j;
-    std::function<void()> action;
-  };
-  const Case cases[] = {
-      {"戻", 2, 7, [this] { REPLAY_Click(*f); }},
-      {"進", 3, 3, [this] { AFTER_Click(*f); }},
-      {"最初", 2, 7, [this] { CANCEL_Click(*f); }},
-      {"反転", 2, 7, [this] { REVERSE_Click(*f); }},
-      {"読込", 2, 7,
-       [this, &dir] {
-         controls.file_path = dir.path().string();
-         controls.file_name = "a.棋譜";
-         File1_Click(*f);
-         EXPECT_EQ(f->s.KIFU_MODE, ON);
-       }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    Start();
-    START_Click(*f);
-    Move(7, 7, 7, 6);
-    Move(3, 3, 3, 4);
-    if (std::string(c.what) == "進") {
-      REPLAY_Click(*f);
-      Click(5, 5);  // the game resumes with the top side's move
-      ASSERT_EQ(f->s.TEBAN, GOTE);
-    }
-    Click(c.pick_i, c.pick_j);
-    ASSERT_EQ(f->s.SENTAKU_JOUTAI, 1);
-    c.action();
-    const 選択& sel = f->SENTAKU;
-    EXPECT_TRUE(f->s.SENTAKU_JOUTAI == 0 || f->s.BAN[sel.MOTO_I][sel.MOTO_J] == sel.KOMA);
-  }
 }
 
 TEST_F(NavigationTest, BackToTheStartIsAFreshStartUpThatKeepsTheSounds) {
