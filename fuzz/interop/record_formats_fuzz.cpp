@@ -27,13 +27,13 @@ void require(bool ok, const char* what) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
 #if KAZEBAN_FUZZ_READER == 1
-  const 対局棋譜読込結果 r = 書式::KIF_読込(text);
+  const 対局棋譜読込結果 r = formats::KIF_読込(text);
   const 棋譜形式 back = 棋譜形式::KIFU;
 #elif KAZEBAN_FUZZ_READER == 2
-  const 対局棋譜読込結果 r = 書式::CSA_読込(text);
+  const 対局棋譜読込結果 r = formats::CSA_読込(text);
   const 棋譜形式 back = 棋譜形式::CSA;
 #else
-  const 対局棋譜読込結果 r = 書式::USI_読込(text);
+  const 対局棋譜読込結果 r = formats::USI_読込(text);
   const 棋譜形式 back = 棋譜形式::USI;
 #endif
   if (!r.成功) {

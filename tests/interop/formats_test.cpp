@@ -113,7 +113,7 @@ TEST(Formats, Ki2WordsTellPiecesApart) {
     const Position p = SFEN_解析(c.sfen).局面;
     棋譜の手 m;
     std::string why;
-    const bool ok = 書式::KI2_指し手(p, c.move, nullptr, m, why);
+    const bool ok = formats::KI2_指し手(p, c.move, nullptr, m, why);
     EXPECT_EQ(ok, c.fromI != 0) << c.move << " " << why;
     if (ok && c.fromI != 0) {
       EXPECT_EQ(m.MOTO_I, c.fromI) << c.move;
