@@ -7,6 +7,7 @@
 #include "interop/record_formats.h"
 #include "interop/sfen.h"
 #include "play/start_up.h"
+#include "record/atomic_file.h"
 #include "record/game_exchange.h"
 #include "record/record_commands.h"
 #include "record/record_file.h"
@@ -128,7 +129,7 @@ bool 棋譜_書出(Form1& f, const std::string& path, const std::string& 今の�
   }
 
   // 3. The file, complete or not at all.
-  const 棋譜書込結果 written = ファイル_書込(path, out.バイト列);
+  const 置換結果 written = ファイル_置換(path, out.バイト列);
   if (!written.成功) {
     拒否(f, 書出の題, written.理由);
     return false;

@@ -95,9 +95,6 @@ struct ファイル読込結果 {
 // checks the content: a missing, unreadable, special or oversized file is refused.
 ファイル読込結果 ファイル_読込(const std::string& path);
 
-// Replaces the file at `path` by `bytes` as 棋譜_書込 does: complete or not at all.
-棋譜書込結果 ファイル_書込(const std::string& path, const std::string& bytes);
-
 struct 棋譜バイト列結果 {
   bool 成功 = false;
   std::string バイト列;  // the whole file, when 成功
