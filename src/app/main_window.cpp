@@ -184,6 +184,11 @@ void MainWindow::OpenJournal() {
   if (journal_folder_.isEmpty()) return;
   journal_ = std::make_unique<Journal>(journal_folder_);
   form_->記録先 = &journal_->hook;
+  // The boxes are emptied whenever the panel hides: the names are taken as typed.
+  for (int box = 2; box <= 4; ++box) {
+    connect(panel_->text[box], &QLineEdit::textEdited, this,
+            [this] { journal_->hook.名前を入力(*form_); });
+  }
   // Until the player has used a directory of their own, the panel opens where the
   // games are kept, as soon as the first of them is there.
   connect(item(QStringLiteral("KIFU"))->menu(), &QMenu::aboutToShow, this, [this] {

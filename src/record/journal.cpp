@@ -8,6 +8,7 @@
 #include <ctime>
 #include <utility>
 
+#include "interop/record_formats.h"
 #include "record/replay.h"
 
 namespace kazeban {
@@ -107,36 +108,52 @@ bool 対局記録::続きか(const GameState& s, const GameState& start) const {
 ファイル書込結果 対局記録::中身(const GameState& s, const 記録の名前& names,
                                 std::string& bytes) const {
   ファイル書込結果 r;
-  if (!even_) {
-    // A record file always replays from the even starting position.
-    r.理由 = "この局面から始めた対局は記録できません";
-    return r;
-  }
 
-  // The side that moved first, and the names of both sides.
+  // 1. The side that moved first, and the names of both sides.
   const bool sita_first = s.KIFU_KOMA[1] < 0;
   const bool com = s.TAIKYOKU_SYU == TAI_COM;
-  std::string first_default = com ? (sita_first ? あなた : コンピュータ) : "先手";
-  std::string second_default = com ? (sita_first ? コンピュータ : あなた) : "後手";
+  const std::string first_default = com ? (sita_first ? あなた : コンピュータ) : "先手";
+  const std::string second_default = com ? (sita_first ? コンピュータ : あなた) : "後手";
   const std::string& first = names.先手.empty() ? first_default : names.先手;
   const std::string& second = names.後手.empty() ? second_default : names.後手;
   const std::string title =
       (names.対局名.empty() ? std::string("対局") : names.対局名) + " " + 日付(began_);
+  const std::string& upper = sita_first ? second : first;
+  const std::string& lower = sita_first ? first : second;
 
-  棋譜バイト列結果 file = 棋譜_バイト列(
-      棋譜_記録から(s, title, sita_first ? second : first, sita_first ? first : second));
+  // 2a. From any other start, a KIF file with the position as it was.
+  if (!even_) {
+    const std::vector<棋譜の手>& moves = kept_;
+    const Position start = 局面(start_, sita_first ? Color::Black : Color::White);
+    書出結果 file =
+        対局棋譜_書出(KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()), upper,
+                                      lower, title, 日付(began_) + ":" + 二桁(began_.秒), false),
+                      棋譜形式::KIF);
+    if (!file.成功) {
+      // A name the file cannot hold: the game is kept under the usual names instead.
+      file = 対局棋譜_書出(
+          KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()),
+                          sita_first ? second_default : first_default,
+                          sita_first ? first_default : second_default, "対局 " + 日付(began_),
+                          日付(began_) + ":" + 二桁(began_.秒), false),
+          棋譜形式::KIF);
+    }
+    r.成功 = file.成功;
+    r.理由 = file.理由;
+    if (file.成功) bytes = std::move(file.バイト列);
+    return r;
+  }
+
+  // 2b. From the even start, a record file.
+  棋譜バイト列結果 file = 棋譜_バイト列(棋譜_記録から(s, title, upper, lower));
   if (!file.成功) {
-    // A name the file cannot hold: the game is kept under the usual names instead.
     file = 棋譜_バイト列(棋譜_記録から(s, "対局 " + 日付(began_),
                                        sita_first ? second_default : first_default,
                                        sita_first ? first_default : second_default));
   }
-  if (!file.成功) {
-    r.理由 = file.理由;
-    return r;
-  }
-  bytes = std::move(file.バイト列);
-  r.成功 = true;
+  r.成功 = file.成功;
+  r.理由 = file.理由;
+  if (file.成功) bytes = std::move(file.バイト列);
   return r;
 }
 
@@ -158,7 +175,12 @@ bool 対局記録::続きか(const GameState& s, const GameState& start) const {
   return r;
 }
 
-記録結果 対局記録::指した(const GameState& s, const 記録の名前& names) {
+void 対局記録::名前を入力(const 記録の名前& names, const GameState& s) {
+  typed_ = names;
+  typed_for_next_ = s.KIFU_SUU == 0 || !in_game_;
+}
+
+記録結果 対局記録::指した(const GameState& s, const 記録の名前& boxes) {
   記録結果 out;
   if (s.KIFU_SUU < 1) return out;
 
@@ -173,7 +195,12 @@ bool 対局記録::続きか(const GameState& s, const GameState& start) const {
     began_ = port_.今();
     path_.clear();
     told_ = false;
+    if (!typed_for_next_) typed_ = {};
   }
+  typed_for_next_ = false;
+  const 記録の名前 names{boxes.対局名.empty() ? typed_.対局名 : boxes.対局名,
+                         boxes.先手.empty() ? typed_.先手 : boxes.先手,
+                         boxes.後手.empty() ? typed_.後手 : boxes.後手};
   kept_.clear();
   for (int k = 1; k <= s.KIFU_SUU; ++k) kept_.push_back(記録の手(s, k));
 

@@ -77,6 +77,12 @@ class 対局記録 {
   // name carries the date.
   記録結果 指した(const GameState& s, const 記録の名前& names);
 
+  // Names typed in the record panel's boxes, which the window empties whenever the
+  // panel hides: they name the game on the board from its next move on, or, typed
+  // before any move of it (KIFU_SUU 0 in `s`), the game about to begin. A box filled
+  // when a move is made takes precedence.
+  void 名前を入力(const 記録の名前& names, const GameState& s);
+
   const std::string& フォルダ() const { return folder_; }
   // The file of the game in progress, "" before one was named.
   const std::string& ファイル() const { return path_; }
@@ -99,6 +105,8 @@ class 対局記録 {
   日時 began_;
   std::string path_;
   bool told_ = false;
+  記録の名前 typed_;
+  bool typed_for_next_ = false;  // typed before the game began: not the last game's
 };
 
 // "2026-12-08_181403": the stem of a game's file name.
