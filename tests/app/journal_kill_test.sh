@@ -26,14 +26,33 @@ timeout 150 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   cd "$HOME"
   square() { xdotool mousemove $((122 + 33 * ($1 - 1))) $((101 + 41 * ($2 - 1))); }
   click() { square "$1" "$2"; xdotool click 1; sleep 0.3; }
-  menu() { xdotool mousemove "$1" "$2" click 1; sleep 0.6; }
-  ok() { sleep 0.5; xdotool key Return; sleep 0.5; }
+  menu() { xdotool mousemove "$1" "$2" click 1; sleep 1; }
   shot() { import -window root "$out/$1.png"; }
+  # The program'"'"'s visible windows other than the main one: an open message box.
+  boxes() { xdotool search --onlyvisible --class kazeban 2>/dev/null | grep -vx "$main"; }
+  # Waits for a message box, answers it with Return, and waits until that box has gone.
+  ok() {
+    local box=""
+    for i in $(seq 1 50); do box=$(boxes | head -n 1); [[ -n "$box" ]] && break; sleep 0.2; done
+    sleep 0.3; xdotool key Return
+    for i in $(seq 1 50); do boxes | grep -qx "$box" || break; sleep 0.2; done
+    sleep 0.3
+  }
+  # Waits until the journal holds `n` moves: the reply has been made and written.
+  kept() {
+    for i in $(seq 1 50); do
+      for f in "$HOME"/Documents/KAZEBAN/*.棋譜; do
+        [[ -f "$f" && $(tail -n +4 "$f" | grep -c .) -ge $1 ]] && return
+      done
+      sleep 0.2
+    done
+  }
   # Waits until the window is mapped, then a moment for its first paint.
   start() {
     "$program" & pid=$!
     for i in $(seq 1 50); do
-      xdotool search --onlyvisible --name "^KAZEBAN$" >/dev/null 2>&1 && break
+      main=$(xdotool search --onlyvisible --name "^KAZEBAN$" 2>/dev/null | head -n 1)
+      [[ -n "$main" ]] && break
       sleep 0.2
     done
     sleep 1.5
@@ -41,16 +60,17 @@ timeout 150 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
 
   start
   menu 18 6; xdotool mousemove 40 45; sleep 0.6; menu 155 47; ok   # 対局(COM) → 先手
+  n=0
   for move in "4 9 4 8" "6 9 6 8" "2 7 2 6"; do
-    set -- $move; click "$1" "$2"; click "$3" "$4"; sleep 0.5
+    set -- $move; click "$1" "$2"; click "$3" "$4"; n=$((n + 2)); kept "$n"; sleep 0.5
   done
   xdotool mousemove 250 475 click 1; sleep 0.3   # clears the outline of the last reply
   shot 1-played
   kill -KILL "$pid"; wait "$pid" 2>/dev/null
 
   start
-  menu 195 6; menu 210 30; sleep 1; shot 2-file-list                # 棋譜 → 読込
-  xdotool mousemove 60 193 click 1; sleep 0.7; ok; ok
+  menu 195 6; menu 210 30; sleep 1.5; shot 2-file-list              # 棋譜 → 読込
+  xdotool mousemove 60 193 click 1; ok; ok
   for n in $(seq 1 6); do menu 113 6; done                          # 進 six times
   shot 3-read-back
   kill "$pid" 2>/dev/null; sleep 0.5; kill -KILL "$pid" 2>/dev/null
