@@ -5,7 +5,7 @@
 #include "interop/formats_internal.h"
 #include "rules/pieces.h"
 
-namespace kazeban::書式 {
+namespace kazeban::formats {
 namespace {
 
 // CSA names of the codes 1..7 unpromoted, then promoted, and the king.
@@ -53,10 +53,18 @@ struct 終局対応 {
   std::string_view 語;
 };
 constexpr 終局対応 終局表[] = {
-    {"%TORYO", "投了"},          {"%CHUDAN", "中断"},         {"%SENNICHITE", "千日手"},
-    {"%TIME_UP", "切れ負け"},    {"%ILLEGAL_MOVE", "反則負け"}, {"%JISHOGI", "持将棋"},
-    {"%KACHI", "入玉勝ち"},      {"%TSUMI", "詰み"},          {"%FUZUMI", "不詰"},
-    {"%ERROR", "中断"},          {"%MATTA", "反則負け"},      {"%MAX_MOVES", "中断"},
+    {"%TORYO", "投了"},
+    {"%CHUDAN", "中断"},
+    {"%SENNICHITE", "千日手"},
+    {"%TIME_UP", "切れ負け"},
+    {"%ILLEGAL_MOVE", "反則負け"},
+    {"%JISHOGI", "持将棋"},
+    {"%KACHI", "入玉勝ち"},
+    {"%TSUMI", "詰み"},
+    {"%FUZUMI", "不詰"},
+    {"%ERROR", "中断"},
+    {"%MATTA", "反則負け"},
+    {"%MAX_MOVES", "中断"},
     {"%HIKIWAKE", "中断"},
 };
 
@@ -119,7 +127,8 @@ struct CSA読み手 {
       }
       int kind = 0;
       bool promoted = false;
-      if (!CSA駒名(name, kind, promoted)) return 拒否(line, "駒の名が読めません: " + std::string(name));
+      if (!CSA駒名(name, kind, promoted))
+        return 拒否(line, "駒の名が読めません: " + std::string(name));
       if (sq == "00") {
         if (promoted || kind == 8) return 拒否(line, "持駒にできない駒です");
         hand[kind] += 1;
@@ -164,15 +173,17 @@ struct CSA読み手 {
           int kind = 0;
           bool promoted = false;
           if (!CSA升(s[k], s[k + 1], i, j) || !CSA駒名(s.substr(k + 2, 2), kind, promoted) ||
-              盤.BAN[i][j] == KARA || (盤.BAN[i][j] != 駒コード(kind, true, promoted) &&
-                                       盤.BAN[i][j] != 駒コード(kind, false, promoted))) {
+              盤.BAN[i][j] == KARA ||
+              (盤.BAN[i][j] != 駒コード(kind, true, promoted) &&
+               盤.BAN[i][j] != 駒コード(kind, false, promoted))) {
             return 拒否(line, "駒落ちの指定が読めません: " + std::string(s.substr(k, 4)));
           }
           盤.BAN[i][j] = KARA;
         }
         return true;
       }
-      if (s.size() >= 2 && (s[1] == '+' || s[1] == '-')) return 駒を置く(line, s.substr(2), s[1] == '+');
+      if (s.size() >= 2 && (s[1] == '+' || s[1] == '-'))
+        return 駒を置く(line, s.substr(2), s[1] == '+');
       if (s.size() >= 2 && s[1] >= '1' && s[1] <= '9') {
         盤を空に();
         const int j = s[1] - '0';
@@ -207,7 +218,8 @@ struct CSA読み手 {
       if (!開始(line)) return false;
       if (s.size() != 7) return 拒否(line, "指し手が読めません: " + std::string(s));
       const bool black = c == '+';
-      if (black != (p.toMove == Color::Black)) return 拒否(line, std::string(s) + ": 手番が違います");
+      if (black != (p.toMove == Color::Black))
+        return 拒否(line, std::string(s) + ": 手番が違います");
       int kind = 0;
       bool promoted = false;
       int ti = 0;
@@ -310,7 +322,8 @@ struct CSA読み手 {
   const Position& s = g.開始局面;
   const Position even = 平手局面();
   bool removals = true;
-  for (int k = 1; k <= 7; ++k) removals = removals && s.state.SITA_MOCHI[k] == 0 && s.state.UE_MOCHI[k] == 0;
+  for (int k = 1; k <= 7; ++k)
+    removals = removals && s.state.SITA_MOCHI[k] == 0 && s.state.UE_MOCHI[k] == 0;
   std::string pi = "PI";
   for (int j = 1; j <= 9 && removals; ++j) {
     for (int i = 1; i <= 9; ++i) {
@@ -401,4 +414,4 @@ struct CSA読み手 {
   return r;
 }
 
-}  // namespace kazeban::書式
+}  // namespace kazeban::formats

@@ -6,7 +6,7 @@
 #include "interop/formats_internal.h"
 #include "rules/pieces.h"
 
-namespace kazeban::書式 {
+namespace kazeban::formats {
 namespace {
 
 constexpr std::string_view 全角空白 = "\xE3\x80\x80";
@@ -68,8 +68,10 @@ bool 持駒を読む(std::string_view v, int (&hand)[8]) {
 
 // The result named by a closing line "まで64手で後手の勝ち".
 対局結果 までの結果(std::string_view t) {
-  const bool black = t.find("先手") != std::string_view::npos || t.find("下手") != std::string_view::npos;
-  const bool white = t.find("後手") != std::string_view::npos || t.find("上手") != std::string_view::npos;
+  const bool black =
+      t.find("先手") != std::string_view::npos || t.find("下手") != std::string_view::npos;
+  const bool white =
+      t.find("後手") != std::string_view::npos || t.find("上手") != std::string_view::npos;
   if (black == white) {
     if (t.find("千日手") != std::string_view::npos || t.find("持将棋") != std::string_view::npos) {
       return 対局結果::引き分け;
@@ -236,7 +238,8 @@ struct KIF読み手 {
       if (promote && m.NARI == m.KOMA) return 拒否(line, std::string(text) + ": 成れない駒です");
       return 手を加える(line, m, whole.substr(0, whole.size() - s.size() + 4));
     }
-    if (promoted || kind == 8 || promote) return 拒否(line, std::string(text) + ": 移動元がありません");
+    if (promoted || kind == 8 || promote)
+      return 拒否(line, std::string(text) + ": 移動元がありません");
     m = 打つ手(p, kind, ti, tj);
     if ((p.toMove == Color::Black ? p.state.SITA_MOCHI : p.state.UE_MOCHI)[kind] <= 0) {
       return 拒否(line, std::string(text) + ": 持駒にありません");
@@ -500,4 +503,4 @@ void 盤面図(std::string& out, const Position& p) {
   return r;
 }
 
-}  // namespace kazeban::書式
+}  // namespace kazeban::formats

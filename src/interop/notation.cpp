@@ -3,7 +3,7 @@
 #include "interop/formats_internal.h"
 #include "rules/pieces.h"
 
-namespace kazeban::書式 {
+namespace kazeban::formats {
 
 const char* const 全角数字[10] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 const char* const 漢数字[10] = {"〇", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
@@ -76,11 +76,10 @@ struct 駒名 {
 };
 
 constexpr std::array<駒名, 19> 駒名表 = {{
-    {"成香", 2, true}, {"成桂", 3, true}, {"成銀", 4, true}, {"歩", 1, false},
-    {"香", 2, false},  {"桂", 3, false},  {"銀", 4, false},  {"金", 5, false},
-    {"角", 6, false},  {"飛", 7, false},  {"玉", 8, false},  {"王", 8, false},
-    {"と", 1, true},   {"杏", 2, true},   {"圭", 3, true},   {"全", 4, true},
-    {"馬", 6, true},   {"龍", 7, true},   {"竜", 7, true},
+    {"成香", 2, true}, {"成桂", 3, true}, {"成銀", 4, true}, {"歩", 1, false}, {"香", 2, false},
+    {"桂", 3, false},  {"銀", 4, false},  {"金", 5, false},  {"角", 6, false}, {"飛", 7, false},
+    {"玉", 8, false},  {"王", 8, false},  {"と", 1, true},   {"杏", 2, true},  {"圭", 3, true},
+    {"全", 4, true},   {"馬", 6, true},   {"龍", 7, true},   {"竜", 7, true},
 }};
 
 }  // namespace
@@ -110,30 +109,49 @@ bool 駒名を読む(std::string_view& s, int& kind, bool& promoted) {
 
 const char* 駒の名(int code) {
   switch (code < 0 ? -code : code) {
-    case K_UE_HU: return "歩";
-    case K_UE_NARIHU: return "と";
-    case K_UE_KYOU: return "香";
-    case K_UE_NARIKYOU: return "成香";
-    case K_UE_KEI: return "桂";
-    case K_UE_NARIKEI: return "成桂";
-    case K_UE_GIN: return "銀";
-    case K_UE_NARIGIN: return "成銀";
-    case K_UE_KIN: return "金";
-    case K_UE_KAKU: return "角";
-    case K_UE_NARIKAKU: return "馬";
-    case K_UE_SYA: return "飛";
-    case K_UE_NARISYA: return "龍";
-    case K_UE_OU: return "玉";
-    default: return "？";
+    case K_UE_HU:
+      return "歩";
+    case K_UE_NARIHU:
+      return "と";
+    case K_UE_KYOU:
+      return "香";
+    case K_UE_NARIKYOU:
+      return "成香";
+    case K_UE_KEI:
+      return "桂";
+    case K_UE_NARIKEI:
+      return "成桂";
+    case K_UE_GIN:
+      return "銀";
+    case K_UE_NARIGIN:
+      return "成銀";
+    case K_UE_KIN:
+      return "金";
+    case K_UE_KAKU:
+      return "角";
+    case K_UE_NARIKAKU:
+      return "馬";
+    case K_UE_SYA:
+      return "飛";
+    case K_UE_NARISYA:
+      return "龍";
+    case K_UE_OU:
+      return "玉";
+    default:
+      return "？";
   }
 }
 
 const char* 駒の一字(int code) {
   switch (code < 0 ? -code : code) {
-    case K_UE_NARIKYOU: return "杏";
-    case K_UE_NARIKEI: return "圭";
-    case K_UE_NARIGIN: return "全";
-    default: return 駒の名(code);
+    case K_UE_NARIKYOU:
+      return "杏";
+    case K_UE_NARIKEI:
+      return "圭";
+    case K_UE_NARIGIN:
+      return "全";
+    default:
+      return 駒の名(code);
   }
 }
 
@@ -233,7 +251,7 @@ Position 局面の後(const 対局棋譜& game, size_t upTo) {
   return p;
 }
 
-}  // namespace kazeban::書式
+}  // namespace kazeban::formats
 
 namespace kazeban {
 namespace {
@@ -300,13 +318,20 @@ std::string 手合割の名(const Position& p) {
 
 const char* 形式の名(棋譜形式 f) {
   switch (f) {
-    case 棋譜形式::棋譜ファイル: return "棋譜";
-    case 棋譜形式::KIF: return "KIF";
-    case 棋譜形式::KIFU: return "KIFU";
-    case 棋譜形式::KI2: return "KI2";
-    case 棋譜形式::CSA: return "CSA";
-    case 棋譜形式::SFEN: return "SFEN";
-    case 棋譜形式::USI: return "USI";
+    case 棋譜形式::棋譜ファイル:
+      return "棋譜";
+    case 棋譜形式::KIF:
+      return "KIF";
+    case 棋譜形式::KIFU:
+      return "KIFU";
+    case 棋譜形式::KI2:
+      return "KI2";
+    case 棋譜形式::CSA:
+      return "CSA";
+    case 棋譜形式::SFEN:
+      return "SFEN";
+    case 棋譜形式::USI:
+      return "USI";
   }
   return "";
 }

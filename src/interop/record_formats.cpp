@@ -8,7 +8,7 @@
 namespace kazeban {
 namespace {
 
-using namespace 書式;
+using namespace formats;
 
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
 bool UTF8か(std::string_view s) {
@@ -89,7 +89,8 @@ enum class 読み方 { 不明, KIF, CSA, USI, 棋譜ファイル };
   // A .棋譜 file: three name lines, then nothing but move lines.
   if (lines.size() >= 4) {
     bool all = true;
-    for (size_t k = 3; k < lines.size() && all; ++k) all = lines[k].文.empty() || 棋譜行か(lines[k].文);
+    for (size_t k = 3; k < lines.size() && all; ++k)
+      all = lines[k].文.empty() || 棋譜行か(lines[k].文);
     if (all && 棋譜行か(lines[3].文)) return 読み方::棋譜ファイル;
   }
   for (const 行& l : lines) {
@@ -106,8 +107,8 @@ enum class 読み方 { 不明, KIF, CSA, USI, 棋譜ファイル };
       for (const char c : t.substr(0, t.find(' '))) slashes += c == '/';
       if (slashes == 8) return 読み方::USI;
     }
-    if (t.starts_with("V2") || t.starts_with("V3") || t.starts_with("N+") ||
-        t.starts_with("N-") || t.starts_with("$") || t.starts_with("PI") ||
+    if (t.starts_with("V2") || t.starts_with("V3") || t.starts_with("N+") || t.starts_with("N-") ||
+        t.starts_with("$") || t.starts_with("PI") ||
         (t.size() >= 2 && t[0] == 'P' && t[1] >= '1' && t[1] <= '9') || t.starts_with("P+") ||
         t.starts_with("P-") || t == "+" || t == "-" ||
         (t.size() == 7 && (t[0] == '+' || t[0] == '-') && t[1] >= '0' && t[1] <= '9')) {
@@ -238,9 +239,7 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
   return r;
 }
 
-namespace 書式 {
-
-対局棋譜読込結果 USI_読込(std::string_view text) {
+対局棋譜読込結果 formats::USI_読込(std::string_view text) {
   対局棋譜読込結果 r;
   int number = 0;
   std::string_view line;
@@ -272,8 +271,6 @@ namespace 書式 {
   r.成功 = true;
   return r;
 }
-
-}  // namespace 書式
 
 書出結果 対局棋譜_書出(const 対局棋譜& g, 棋譜形式 format) {
   書出結果 r;
@@ -325,7 +322,7 @@ namespace 書式 {
         r.バイト列 = SFEN_局面(p, static_cast<int>(g.手.size()) + 1) + "\n";
       } else {
         r.バイト列 = 同一局面(g.開始局面, 平手局面()) ? "position startpos"
-                                                     : "position sfen " + SFEN_局面(g.開始局面);
+                                                      : "position sfen " + SFEN_局面(g.開始局面);
         if (!moves.empty()) r.バイト列 += " moves" + moves;
         r.バイト列 += '\n';
       }
@@ -356,8 +353,8 @@ namespace 書式 {
 }
 
 対局棋譜 KAZEBAN対局から(const Position& start, const 棋譜の手* moves, int count,
-                        std::string 上側の名, std::string 下側の名, std::string 対局名,
-                        std::string 開始日時, bool 終局した) {
+                         std::string 上側の名, std::string 下側の名, std::string 対局名,
+                         std::string 開始日時, bool 終局した) {
   対局棋譜 g;
   g.棋戦 = std::move(対局名);
   g.開始日時 = std::move(開始日時);
@@ -389,8 +386,8 @@ namespace 書式 {
                      "で、標準の将棋では指せないため書き出していません。";
     if (終局した) {
       // The side that moved last won the KAZEBAN game.
-      const bool lastBlack = (count - 1 - k) % 2 == 0 ? p.toMove == Color::Black
-                                                      : p.toMove != Color::Black;
+      const bool lastBlack =
+          (count - 1 - k) % 2 == 0 ? p.toMove == Color::Black : p.toMove != Color::Black;
       g.終局コメント += "KAZEBAN の規則では" +
                         陣営の名(lastBlack ? Color::Black : Color::White, handicap) + "の勝ち。";
     }
@@ -402,10 +399,10 @@ namespace 書式 {
     const Color winner = 相手(p.toMove);
     g.終局 = "投了";
     g.結果 = winner == Color::Black ? 対局結果::先手勝ち : 対局結果::後手勝ち;
-    g.終局コメント = 王手されている(p.state, p.toMove)
-                         ? "KAZEBAN の規則により、王手をかけた" + 陣営の名(winner, handicap) + "の勝ち"
-                         : "KAZEBAN の規則により、相手に指す手がなく" + 陣営の名(winner, handicap) +
-                               "の勝ち";
+    g.終局コメント =
+        王手されている(p.state, p.toMove)
+            ? "KAZEBAN の規則により、王手をかけた" + 陣営の名(winner, handicap) + "の勝ち"
+            : "KAZEBAN の規則により、相手に指す手がなく" + 陣営の名(winner, handicap) + "の勝ち";
   }
   return g;
 }

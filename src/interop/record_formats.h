@@ -45,8 +45,8 @@ struct 書出結果 {
 // keeps a board diagram; stops before the first move standard shogi forbids and
 // says why in 終局コメント; sets the result of a game KAZEBAN's own rule ended.
 対局棋譜 KAZEBAN対局から(const Position& start, const 棋譜の手* moves, int count,
-                        std::string 上側の名, std::string 下側の名, std::string 対局名,
-                        std::string 開始日時, bool 終局した);
+                         std::string 上側の名, std::string 下側の名, std::string 対局名,
+                         std::string 開始日時, bool 終局した);
 
 // The name of a standard handicap whose starting position this is (white, the
 // stronger player, to move), "平手" for the even start with black to move, or an

@@ -72,23 +72,23 @@ std::string 実の記録ポート::フォルダを用意(const std::string& fold
   for (size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
     const std::string part = folder.substr(0, slash);
     if (!part.empty() && ::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
-      return "フォルダ「" + part + "」を作れません（" + エラーの原因(errno) + "）";
+      return "フォルダ「" + part + "」を作れません（" + エラーの説明(errno) + "）";
     }
     if (slash == std::string::npos) break;
   }
   struct stat st {};
   if (::stat(folder.c_str(), &st) != 0) {
-    return "フォルダ「" + folder + "」を作れません（" + エラーの原因(errno) + "）";
+    return "フォルダ「" + folder + "」を作れません（" + エラーの説明(errno) + "）";
   }
   if (!S_ISDIR(st.st_mode)) return "「" + folder + "」はフォルダではありません";
   return {};
 }
 
-ファイル書込結果 実の記録ポート::新規作成(const std::string& path, std::string_view bytes) {
+置換結果 実の記録ポート::新規作成(const std::string& path, std::string_view bytes) {
   return ファイル_新規作成(path, bytes);
 }
 
-ファイル書込結果 実の記録ポート::置換(const std::string& path, std::string_view bytes) {
+置換結果 実の記録ポート::置換(const std::string& path, std::string_view bytes) {
   return ファイル_置換(path, bytes);
 }
 
@@ -105,9 +105,8 @@ bool 対局記録::続きか(const GameState& s, const GameState& start) const {
   return true;
 }
 
-ファイル書込結果 対局記録::中身(const GameState& s, const 記録の名前& names,
-                                std::string& bytes) const {
-  ファイル書込結果 r;
+置換結果 対局記録::中身(const GameState& s, const 記録の名前& names, std::string& bytes) const {
+  置換結果 r;
 
   // 1. The side that moved first, and the names of both sides.
   const bool sita_first = s.KIFU_KOMA[1] < 0;
@@ -157,8 +156,8 @@ bool 対局記録::続きか(const GameState& s, const GameState& start) const {
   return r;
 }
 
-ファイル書込結果 対局記録::新しいファイル(std::string_view bytes) {
-  ファイル書込結果 r;
+置換結果 対局記録::新しいファイル(std::string_view bytes) {
+  置換結果 r;
   const std::string stem = folder_ + "/" + 記録の名前部分(began_);
   const char* extension = even_ ? ".棋譜" : ".kif";
   for (int k = 1; k <= 同じ秒の最大; ++k) {
@@ -206,7 +205,7 @@ void 対局記録::名前を入力(const 記録の名前& names, const GameState
 
   // 2. The whole file, then its place: a new name for the game's first file.
   std::string bytes;
-  ファイル書込結果 written = 中身(s, names, bytes);
+  置換結果 written = 中身(s, names, bytes);
   out.場所 = path_.empty() ? folder_ : path_;
   if (written.成功 && path_.empty()) {
     const std::string made = port_.フォルダを用意(folder_);

@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "record/atomic_file.h"
 #include "record/record_file.h"
 #include "rules/game_state.h"
 
@@ -39,8 +40,8 @@ class 記録ポート {
   // Makes the folder and any missing parents; "" when it is there, else why not.
   virtual std::string フォルダを用意(const std::string& folder) = 0;
   // As ファイル_新規作成 and ファイル_置換.
-  virtual ファイル書込結果 新規作成(const std::string& path, std::string_view bytes) = 0;
-  virtual ファイル書込結果 置換(const std::string& path, std::string_view bytes) = 0;
+  virtual 置換結果 新規作成(const std::string& path, std::string_view bytes) = 0;
+  virtual 置換結果 置換(const std::string& path, std::string_view bytes) = 0;
 };
 
 // The program's port: the local clock and the files of record_file.h.
@@ -48,8 +49,8 @@ class 実の記録ポート : public 記録ポート {
  public:
   日時 今() override;
   std::string フォルダを用意(const std::string& folder) override;
-  ファイル書込結果 新規作成(const std::string& path, std::string_view bytes) override;
-  ファイル書込結果 置換(const std::string& path, std::string_view bytes) override;
+  置換結果 新規作成(const std::string& path, std::string_view bytes) override;
+  置換結果 置換(const std::string& path, std::string_view bytes) override;
 };
 
 // The names typed in the record panel's boxes, "" for an empty box.
@@ -92,9 +93,9 @@ class 対局記録 {
   // last one are moves kept.
   bool 続きか(const GameState& s, const GameState& start) const;
   // The whole file of the game on the board, or why it cannot be made.
-  ファイル書込結果 中身(const GameState& s, const 記録の名前& names, std::string& bytes) const;
+  置換結果 中身(const GameState& s, const 記録の名前& names, std::string& bytes) const;
   // Names a new file for the game and writes it.
-  ファイル書込結果 新しいファイル(std::string_view bytes);
+  置換結果 新しいファイル(std::string_view bytes);
 
   記録ポート& port_;
   std::string folder_;

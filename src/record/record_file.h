@@ -85,24 +85,6 @@ struct 棋譜書込結果 {
 // CP932 cannot hold is refused, naming the field, and nothing is written.
 棋譜書込結果 棋譜_書込(const std::string& path, const 棋譜データ& data);
 
-// What an errno means, in words for the player ("許可がありません" …).
-std::string エラーの原因(int err);
-
-struct ファイル書込結果 {
-  bool 成功 = false;
-  bool 使用中 = false;  // ファイル_新規作成 only: something of that name exists already
-  std::string 理由;     // why nothing was written, for the player
-};
-
-// Replaces the file at `path` with `bytes` as 棋譜_書込 does: a complete new file
-// beside it, flushed to the disk, then renamed over it, and the directory flushed.
-ファイル書込結果 ファイル_置換(const std::string& path, std::string_view bytes);
-
-// Puts `bytes` at `path` only when nothing of that name exists, the file complete
-// from the moment the name appears, so two programs choosing the same name never
-// share a file: one gets it, the other is told 使用中.
-ファイル書込結果 ファイル_新規作成(const std::string& path, std::string_view bytes);
-
 struct 棋譜バイト列結果 {
   bool 成功 = false;
   std::string バイト列;  // the whole file, when 成功

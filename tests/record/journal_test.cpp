@@ -27,16 +27,16 @@ class FakePort : public 記録ポート {
     if (folder_error.empty()) folders.insert({folder, true});
     return folder_error;
   }
-  ファイル書込結果 新規作成(const std::string& path, std::string_view bytes) override {
-    ファイル書込結果 r;
+  置換結果 新規作成(const std::string& path, std::string_view bytes) override {
+    置換結果 r;
     r.使用中 = files.count(path) > 0;
     r.成功 = !r.使用中 && write_error.empty();
     r.理由 = r.使用中 ? "taken" : write_error;
     if (r.成功) files[path] = std::string(bytes);
     return r;
   }
-  ファイル書込結果 置換(const std::string& path, std::string_view bytes) override {
-    ファイル書込結果 r;
+  置換結果 置換(const std::string& path, std::string_view bytes) override {
+    置換結果 r;
     r.成功 = write_error.empty() && files.count(path) > 0;
     r.理由 = write_error;
     if (r.成功) files[path] = std::string(bytes);
