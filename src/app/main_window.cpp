@@ -14,6 +14,7 @@
 
 #include "app/board_view.h"
 #include "app/kept_image.h"
+#include "app/record_exchange.h"
 #include "app/record_panel.h"
 #include "app/window_controls.h"
 #include "play/about_box.h"
@@ -148,6 +149,9 @@ void MainWindow::BuildMenus() {
   QMenu* kifu = AddMenu(nullptr, "棋譜", "KIFU");
   AddItem(kifu, "読込", "KIFU_READ", KIFU_READ_Click);
   AddItem(kifu, "書込", "KIFU_WRITE", KIFU_WRITE_Click);
+  // The records of the other shogi programs, after the record file's own items.
+  exchange_ = std::make_unique<RecordExchange>(*this);
+  exchange_->AddItems(kifu);
 
   // ｵﾌﾟｼｮﾝ: guidance and the background tune.
   QMenu* option = AddMenu(nullptr, "ｵﾌﾟｼｮﾝ", "OPTION");

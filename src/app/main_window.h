@@ -12,6 +12,7 @@ class QAction;
 class QMenu;
 class BoardView;
 class KeptImage;
+class RecordExchange;
 class RecordPanel;
 class WindowControls;
 struct Journal;
@@ -36,6 +37,8 @@ class MainWindow : public QMainWindow {
   BoardView& view() { return *view_; }
   WindowControls& controls() { return *controls_; }
   RecordPanel& panel() { return *panel_; }
+  // The 棋譜 menu's items for the other record formats, with their dialogs.
+  RecordExchange& exchange() { return *exchange_; }
   // A menu item by its control name ("TAIKYOKU", "START", "LEVEL3", …).
   QAction* item(const QString& name) const;
 
@@ -63,6 +66,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<Journal> journal_;  // none when the journal is off
   std::unique_ptr<kazeban::Form1> form_;
   QString journal_folder_;
+  std::unique_ptr<RecordExchange> exchange_;
 };
 
 // Where the journal keeps the games: KAZEBAN_JOURNAL_DIR when it is set (empty: no

@@ -17,6 +17,7 @@
 #include "display/controls.h"
 #include "display/screen.h"
 #include "display/surface.h"
+#include "play/record_origin.h"
 #include "rules/game_state.h"
 #include "sound/sound_module.h"
 
@@ -78,6 +79,8 @@ struct Form1 {
 
   GameState s;
   選択 SENTAKU;
+  // Where the record on the board starts and what is printed around the board.
+  記録の由来 由来;
   画面 g;
   Controls& controls;
 
