@@ -119,8 +119,10 @@ Color 盤の手番(const GameState& s, const 記録の由来& o) {
   // 3. The game read keeps its date while its moves are on the board, and its end
   // once all of them are.
   const bool as_read = 読んだ手のままか(s, o.初形);
-  const std::string& date = as_read && !o.開始日時.empty() ? o.開始日時 : 今の日時;
-  const bool ended = s.SYOUSYA != NASHI && s.KIFU_SUU == s.KIFU_SAIGO;
+  const bool from_file = o.初形.KIFU_SAIGO > 0;
+  const std::string& date = as_read && from_file ? o.開始日時 : 今の日時;
+  const int n = static_cast<int>(moves.size());
+  const bool ended = s.KIFU_SUU == s.KIFU_SAIGO && KAZEBAN終局か(start, moves.data(), n);
   対局棋譜 g = KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()), top, bottom,
                                name, date, ended);
   if (as_read && s.KIFU_SUU == o.初形.KIFU_SAIGO && !o.終局.empty()) {

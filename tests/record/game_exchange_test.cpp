@@ -196,6 +196,27 @@ TEST_F(GameExchangeTest, AnExportHoldsTheMovesShownWithTheNamesTypedOrShown) {
   EXPECT_EQ(dir.Listing(), "途中.kifu\n香落ち.kifu\n");
 }
 
+TEST_F(GameExchangeTest, AWonRecordFileIsExportedAsTheConverterWritesIt) {
+  // ▲7六歩 △3四歩 ▲3三角: the bishop attacks the king on 5一, which ends the game.
+  const std::string file =
+      "\r\n\r\n\r\n 3736 -10 -10   0\r\n 7374  10  10   0\r\n 2873-800-800   0\r\n";
+  StartKeepingScreen();
+  ASSERT_TRUE(Import("勝ち.棋譜", file)) << ::testing::PrintToString(Boxes());
+  for (int n = 0; n < 3; ++n) AFTER_Click(*f);
+  ASSERT_TRUE(棋譜_書出(*f, dir / "勝ち.kif", "2026/12/08 10:00:00"));
+
+  const 対局棋譜読込結果 read = 対局棋譜_解析(file, "勝ち.棋譜");
+  ASSERT_TRUE(read.成功) << read.理由;
+  const 書出結果 converted = 対局棋譜_書出(read.棋譜, 棋譜形式::KIF);
+  ASSERT_TRUE(converted.成功) << converted.理由;
+  const std::string exported = ReadWhole(dir / "勝ち.kif");
+  EXPECT_EQ(exported, converted.バイト列);
+  const 対局棋譜読込結果 back = 対局棋譜_解析(exported, "勝ち.kif");
+  ASSERT_TRUE(back.成功) << back.理由;
+  EXPECT_EQ(back.棋譜.結果, 対局結果::先手勝ち);
+  EXPECT_EQ(back.棋譜.手.size(), 3u);
+}
+
 TEST(GameExchange, AnExportOfAGameAgainstTheComputerNamesItsPlayers) {
   GameState s;
   初期設定_状態(s);
