@@ -45,7 +45,7 @@ for f in bin/kazeban bin/kazeban-think lib/kazeban/libkazeban_sound.so.1 \
 done
 for size in 16 24 32 48 64 128 256 512; do
   icon=$usr/share/icons/hicolor/${size}x$size/apps/$id.png
-  file -b "$icon" | grep -q "PNG image data, $size x $size" || fail "no $size-pixel icon"
+  [[ $(file -b "$icon") == "PNG image data, $size x $size,"* ]] || fail "no $size-pixel icon"
 done
 for sound in その他.wav 禁止.wav 駒打音.wav 終局.wav BGM.wav; do
   [[ -f $usr/share/kazeban/sounds/$sound ]] || fail "missing sound $sound"
@@ -65,10 +65,10 @@ version=${version#kazeban }
 [[ $("$usr/bin/kazeban-think" --version) == "kazeban-think $version" ]] || fail "kazeban-think --version"
 release=$(grep -o '<release version="[^"]*"' "$usr/share/metainfo/$id.metainfo.xml" | head -n 1)
 [[ $release == "<release version=\"$version\"" ]] || fail "metainfo's newest release is not $version"
-zcat "$usr/share/doc/kazeban/changelog.Debian.gz" | head -n 1 | grep -qF "kazeban ($version)" ||
+[[ $(zcat "$usr/share/doc/kazeban/changelog.Debian.gz" | head -n 1) == "kazeban ($version)"* ]] ||
   fail "changelog's newest entry is not $version"
 for page in man6/kazeban.6.gz man1/kazeban-think.1.gz; do
-  zcat "$usr/share/man/$page" | grep -q "^\.TH .*\"KAZEBAN $version\"" || fail "$page is not of $version"
+  [[ $(zcat "$usr/share/man/$page" | grep '^\.TH ') == *"\"KAZEBAN $version\""* ]] || fail "$page is not of $version"
 done
 
 # A .棋譜 file is of the game's type, and that type opens with the game's entry.
@@ -80,12 +80,13 @@ type=$(XDG_DATA_DIRS=$usr/share:/usr/share gio info -a standard::content-type "$
 [[ $type == application/x-kazeban-record ]] || fail "a .棋譜 file is of type [$type]"
 # (GLib lists an application only when its program is on the PATH.)
 PATH=$usr/bin:$PATH XDG_DATA_HOME=$stage/home XDG_DATA_DIRS=$usr/share:/usr/share \
-  gio mime application/x-kazeban-record | grep -q "^Default application.*$id.desktop" ||
+  gio mime application/x-kazeban-record >"$stage/apps" 2>&1
+grep -q "^Default application.*$id.desktop" "$stage/apps" ||
   fail "the game is not the default application of .棋譜 files"
 
 # 3. The command line, without a display.
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
-"${no_display[@]}" "$usr/bin/kazeban" --help | grep -q '^usage: kazeban ' || fail "--help"
+[[ $("${no_display[@]}" "$usr/bin/kazeban" --help) == "usage: kazeban "* ]] || fail "--help"
 "${no_display[@]}" "$usr/bin/kazeban" --bogus >"$stage/out" 2>"$stage/err"
 rc=$?
 [[ $rc -eq 2 && ! -s $stage/out ]] && grep -q '^usage: kazeban ' "$stage/err" ||
