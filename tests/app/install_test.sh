@@ -40,7 +40,7 @@ usr=$stage/usr
 for f in bin/kazeban bin/kazeban-think lib/kazeban/libkazeban_sound.so.1 \
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
   share/icons/hicolor/scalable/apps/$id.svg share/man/man6/kazeban.6.gz \
-  share/man/man1/kazeban-think.1.gz share/doc/kazeban/copyright share/doc/kazeban/changelog.Debian.gz; do
+  share/man/man1/kazeban-think.1.gz share/doc/kazeban/copyright share/doc/kazeban/changelog.gz; do
   [[ -e $usr/$f ]] || fail "missing $f"
 done
 for size in 16 24 32 48 64 128 256 512; do
@@ -65,7 +65,7 @@ version=${version#kazeban }
 [[ $("$usr/bin/kazeban-think" --version) == "kazeban-think $version" ]] || fail "kazeban-think --version"
 release=$(grep -o '<release version="[^"]*"' "$usr/share/metainfo/$id.metainfo.xml" | head -n 1)
 [[ $release == "<release version=\"$version\"" ]] || fail "metainfo's newest release is not $version"
-[[ $(zcat "$usr/share/doc/kazeban/changelog.Debian.gz" | head -n 1) == "kazeban ($version)"* ]] ||
+[[ $(zcat "$usr/share/doc/kazeban/changelog.gz" | head -n 1) == "kazeban ($version)"* ]] ||
   fail "changelog's newest entry is not $version"
 for page in man6/kazeban.6.gz man1/kazeban-think.1.gz; do
   [[ $(zcat "$usr/share/man/$page" | grep '^\.TH ') == *"\"KAZEBAN $version\""* ]] || fail "$page is not of $version"
