@@ -23,8 +23,8 @@ int main(int argc, char** argv) {
   }
   for (int size : {16, 24, 32, 48, 64, 128, 256, 512}) {
     const QString dir = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
-    if (!QDir().mkpath(dir) ||
-        !kazeban::art::Icon(size).save(dir + QLatin1Char('/') + id + QStringLiteral(".png"), "PNG")) {
+    if (!QDir().mkpath(dir) || !kazeban::art::Icon(size).save(
+                                   dir + QLatin1Char('/') + id + QStringLiteral(".png"), "PNG")) {
       std::fprintf(stderr, "kazeban-make-icons: cannot write in %s\n", qPrintable(dir));
       return 1;
     }

@@ -211,7 +211,6 @@ QPainterPath Glyph(const QFont& font, QChar ch, double em, double cx, double cy,
   return t.map(glyph);
 }
 
-
 // One shape of the icon: filled (with a plain colour, or a gradient from top to bottom
 // of its bounding box) and/or stroked. The icon is drawn by painting these in order,
 // and written as SVG from the same list, so both agree.
@@ -256,8 +255,10 @@ std::vector<IconLayer> IconLayers(bool small) {
   // 2. The king, as on the board but larger: its shadow, its thickness, its face.
   const double cx = 32.0, cy = 32.5, size = small ? 1.42 : 1.32;
   const QPainterPath shape = PieceShape(cx, cy, size);
-  layers.push_back({shape.translated(1.8, 2.2), QColor(70, 40, 10, 70), Qt::transparent, Qt::transparent, 0});
-  layers.push_back({shape.translated(0, 1.4), QColor(190, 146, 78), Qt::transparent, Qt::transparent, 0});
+  layers.push_back(
+      {shape.translated(1.8, 2.2), QColor(70, 40, 10, 70), Qt::transparent, Qt::transparent, 0});
+  layers.push_back(
+      {shape.translated(0, 1.4), QColor(190, 146, 78), Qt::transparent, Qt::transparent, 0});
   layers.push_back({shape, QColor(255, 243, 196), QColor(241, 214, 146), QColor(120, 82, 34),
                     small ? 1.1 : 0.8});
 
@@ -267,8 +268,10 @@ std::vector<IconLayer> IconLayers(bool small) {
   if (small) {
     letters.addPath(Glyph(font, QChar(u'王'), 34, cx, cy + 3.0, 30, 32));
   } else {
-    letters.addPath(Glyph(font, QChar(u'王'), 17 * size, cx, cy - 3.7 * size, 16.5 * size, 13 * size));
-    letters.addPath(Glyph(font, QChar(u'将'), 17 * size, cx, cy + 9.9 * size, 18 * size, 13.4 * size));
+    letters.addPath(
+        Glyph(font, QChar(u'王'), 17 * size, cx, cy - 3.7 * size, 16.5 * size, 13 * size));
+    letters.addPath(
+        Glyph(font, QChar(u'将'), 17 * size, cx, cy + 9.9 * size, 18 * size, 13.4 * size));
   }
   letters.setFillRule(Qt::WindingFill);
   const QColor ink(18, 12, 8);
@@ -485,25 +488,28 @@ QByteArray IconSvg() {
   QString defs, body;
   int gradients = 0;
   for (const IconLayer& l : IconLayers(false)) {
-    QString fill = QStringLiteral("none");
+    QString fill = QStringLiteral("none"), opacity;
     if (l.fill.alpha() > 0 && l.fill_bottom.alpha() > 0) {
       const QString id = QStringLiteral("g") + QString::number(++gradients);
-      defs += QStringLiteral("    <linearGradient id=\"%1\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
-                             "<stop offset=\"0\" stop-color=\"%2\"/>"
-                             "<stop offset=\"1\" stop-color=\"%3\"/></linearGradient>\n")
+      defs += QStringLiteral(
+                  "    <linearGradient id=\"%1\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+                  "<stop offset=\"0\" stop-color=\"%2\"/>"
+                  "<stop offset=\"1\" stop-color=\"%3\"/></linearGradient>\n")
                   .arg(id, SvgColour(l.fill), SvgColour(l.fill_bottom));
       fill = QStringLiteral("url(#") + id + QLatin1Char(')');
     } else if (l.fill.alpha() > 0) {
       fill = SvgColour(l.fill);
       if (l.fill.alpha() < 255) {
-        fill += QStringLiteral("\" fill-opacity=\"") + SvgNumber(l.fill.alphaF());
+        opacity =
+            QStringLiteral(" fill-opacity=\"") + SvgNumber(l.fill.alphaF()) + QLatin1Char('"');
       }
     }
-    QString line = QStringLiteral("  <path fill=\"") + fill + QLatin1Char('"');
+    QString line = QStringLiteral("  <path fill=\"") + fill + QLatin1Char('"') + opacity;
     if (l.path.fillRule() == Qt::OddEvenFill) line += QStringLiteral(" fill-rule=\"evenodd\"");
     if (l.pen_width > 0) {
-      line += QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\" "
-                             "stroke-linejoin=\"round\"")
+      line += QStringLiteral(
+                  " stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\" "
+                  "stroke-linejoin=\"round\"")
                   .arg(SvgColour(l.pen), SvgNumber(l.pen_width));
       if (l.pen.alpha() < 255) {
         line += QStringLiteral(" stroke-opacity=\"") + SvgNumber(l.pen.alphaF()) + QLatin1Char('"');
@@ -511,11 +517,11 @@ QByteArray IconSvg() {
     }
     body += line + QStringLiteral(" d=\"") + SvgPathData(l.path) + QStringLiteral("\"/>\n");
   }
-  const QString svg =
-      QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" "
-                     "viewBox=\"0 0 64 64\">\n  <defs>\n") +
-      defs + QStringLiteral("  </defs>\n") + body + QStringLiteral("</svg>\n");
+  const QString svg = QStringLiteral(
+                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" "
+                          "viewBox=\"0 0 64 64\">\n  <defs>\n") +
+                      defs + QStringLiteral("  </defs>\n") + body + QStringLiteral("</svg>\n");
   return svg.toUtf8();
 }
 
