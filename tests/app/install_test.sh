@@ -52,7 +52,7 @@ for sound in その他.wav 禁止.wav 駒打音.wav 終局.wav BGM.wav; do
 done
 [[ $(find "$usr/bin" -mindepth 1 -not -type f | wc -l) -eq 0 ]] || fail "bin/ holds more than programs"
 for f in "$usr"/share/man/*/*.gz; do
-  [[ -n $(man -l "$f" 2>&1 >/dev/null) ]] && fail "$(basename "$f") has roff warnings"
+  [[ -n $(LANG=C.UTF-8 MANWIDTH=80 man --warnings -l "$f" 2>&1 >/dev/null) ]] && fail "$(basename "$f") has roff warnings"
 done
 
 # 2. The desktop's files, and the version named in each.
