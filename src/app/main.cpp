@@ -1,12 +1,17 @@
 // KAZEBAN: a shogi game for one person against the computer or for two people.
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <sys/socket.h>
 #include <unistd.h>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
+#include "app/command_line.h"
 #include "app/main_window.h"
 
 namespace {
@@ -40,11 +45,42 @@ void CloseOnSignals(MainWindow& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // 1. --help, --version and a wrong command line answer before any window exists.
+  const kazeban::CommandLine command = kazeban::ReadCommandLine(argc, argv);
+  switch (command.action) {
+    case kazeban::CommandLine::Action::Help:
+      std::fputs(kazeban::UsageText().c_str(), stdout);
+      return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+    case kazeban::CommandLine::Action::Version:
+      std::fputs(kazeban::VersionText().c_str(), stdout);
+      return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+    case kazeban::CommandLine::Action::Refuse:
+      std::fprintf(stderr, "kazeban: %s\n%s", command.error.c_str(), kazeban::UsageText().c_str());
+      return 2;
+    case kazeban::CommandLine::Action::Run:
+      break;
+  }
+
+  // 2. The window, under the name of its desktop entry and icon.
   QApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral(KAZEBAN_APP_ID));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KAZEBAN_APP_ID)));
   InstallFontSubstitutes();
-  MainWindow window(QCoreApplication::applicationDirPath() + QStringLiteral("/sounds"));
+
+  // 3. The sounds are looked for in the current directory, then beside the program (the
+  // build tree), then where they are installed.
+  const QString bin = QCoreApplication::applicationDirPath();
+  MainWindow window(QStringList{bin + QStringLiteral("/sounds"),
+                                bin + QStringLiteral("/" KAZEBAN_SOUNDS_FROM_BIN)});
   CloseOnSignals(window);
   window.Load();
   window.show();
+
+  // 4. A file named on the command line is read once the window is up, so that its
+  // boxes stand over the board.
+  if (!command.file.empty()) {
+    const QString file = QFile::decodeName(command.file.c_str());
+    QTimer::singleShot(0, &window, [&window, file] { window.OpenFile(file); });
+  }
   return app.exec();
 }

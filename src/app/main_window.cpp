@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QKeyEvent>
@@ -50,7 +51,7 @@ void InstallFontSubstitutes() {
       {QStringLiteral("IPAPMincho"), QStringLiteral("IPAexMincho"), QStringLiteral("IPAMincho")});
 }
 
-MainWindow::MainWindow(const QString& sound_folder, QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(const QStringList& sound_folders, QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("KAZEBAN"));
   const QScreen* screen = QGuiApplication::primaryScreen();
   const qreal dpr = screen != nullptr ? screen->devicePixelRatio() : qApp->devicePixelRatio();
@@ -60,7 +61,10 @@ MainWindow::MainWindow(const QString& sound_folder, QWidget* parent) : QMainWind
   journal_folder_ = JournalFolder();
   panel_ = std::make_unique<RecordPanel>(*view_, journal_folder_);
   controls_ = std::make_unique<WindowControls>(*this, *panel_);
-  form_ = std::make_unique<kazeban::Form1>(*image_, *controls_, sound_folder.toStdString(), 1);
+  std::vector<std::string> folders;
+  for (const QString& folder : sound_folders)
+    folders.push_back(QFile::encodeName(folder).toStdString());
+  form_ = std::make_unique<kazeban::Form1>(*image_, *controls_, std::move(folders), 1);
   BuildMenus();
   ConnectPanel();
   OpenJournal();
@@ -77,6 +81,13 @@ void MainWindow::Load() {
   // no other handler runs and the window does not close.
   kazeban::処理ガード guard(*form_);
   kazeban::Form_Load(*form_);
+}
+
+void MainWindow::OpenFile(const QString& path) {
+  kazeban::処理ガード guard(*form_);
+  if (!guard) return;
+  kazeban::パネル_隠す(*form_);
+  kazeban::棋譜ファイル_読込(*form_, QFile::encodeName(path).toStdString());
 }
 
 QAction* MainWindow::item(const QString& name) const {

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -25,12 +26,20 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // `sound_folder`: where the sounds are found after the current directory.
-  explicit MainWindow(const QString& sound_folder, QWidget* parent = nullptr);
+  // `sound_folders`: where the sounds are looked for, in turn, after the current
+  // directory.
+  explicit MainWindow(const QStringList& sound_folders, QWidget* parent = nullptr);
+  explicit MainWindow(const QString& sound_folder, QWidget* parent = nullptr)
+      : MainWindow(QStringList{sound_folder}, parent) {}
   ~MainWindow() override;
 
   // Runs the start-up operation: sound, menus, the starting position, the placement.
   void Load();
+
+  // Opens a record file named by its path (the command line's, a file manager's) as
+  // reading it through the record panel would: the same checks, boxes and record mode;
+  // a refused file leaves the game as it was. Does nothing while another handler runs.
+  void OpenFile(const QString& path);
 
   kazeban::Form1& form() { return *form_; }
   KeptImage& keptImage() { return *image_; }

@@ -9,10 +9,13 @@
 
 namespace kazeban {
 
-Form1::Form1(Surface& surface, Controls& c, std::string sound_folder, int32_t handle)
+Form1::Form1(Surface& surface, Controls& c, std::vector<std::string> sound_folders, int32_t handle)
     : g{surface}, controls(c), warning(c), window_handle(handle) {
-  sound.音声フォルダ = std::move(sound_folder);
+  sound.音声フォルダ = std::move(sound_folders);
 }
+
+Form1::Form1(Surface& surface, Controls& c, std::string sound_folder, int32_t handle)
+    : Form1(surface, c, std::vector<std::string>{std::move(sound_folder)}, handle) {}
 
 void 待ち時間(int count) {
   using Clock = std::chrono::system_clock;

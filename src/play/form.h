@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "computer/influence_map.h"
 #include "computer/snapshots.h"
@@ -71,8 +72,10 @@ class 指し手の記録先 {
 void 待ち時間(int count);
 
 struct Form1 {
-  // `sound_folder` is searched for a sound file after the current directory;
+  // `sound_folders` are searched in turn for a sound file after the current directory;
   // `window_handle` is passed to the sound library when it is opened.
+  Form1(Surface& surface, Controls& controls, std::vector<std::string> sound_folders,
+        int32_t window_handle);
   Form1(Surface& surface, Controls& controls, std::string sound_folder, int32_t window_handle);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;

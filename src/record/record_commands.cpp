@@ -166,9 +166,12 @@ void File1_Click(Form1& f) {
   描画_可視(f.controls, false, false, false);
   const std::string name = f.controls.FileListFileName();
   if (name.empty()) return;
+  棋譜ファイル_読込(f, パス_結合(f.controls.FileListPath(), name));
+}
 
+void 棋譜ファイル_読込(Form1& f, const std::string& path) {
   // 2. The whole file is read and checked before anything of the game changes.
-  const 棋譜読込結果 read = 棋譜_読込(パス_結合(f.controls.FileListPath(), name));
+  const 棋譜読込結果 read = 棋譜_読込(path);
   if (!read.成功) {
     拒否(f, "棋譜読込", read.理由);
     return;

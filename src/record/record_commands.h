@@ -37,6 +37,12 @@ void Command1_Click(Form1& f);
 // mode, a refused one is reported with its line and changes nothing.
 void File1_Click(Form1& f);
 
+// The reading half of File1_Click, for a file named by its path (also the one given on
+// the command line): read and checked; a good one is loaded in record mode with its
+// names and the boxes saying so, a refused one gets the forbidden sound and a box
+// naming the fault, and the game stays as it was. The caller holds the handler guard.
+void 棋譜ファイル_読込(Form1& f, const std::string& path);
+
 // Sets up a record file that was read and checked, as File1_Click does: start-up
 // again, record mode, the names, the moves, and what was read.
 void 棋譜_記録モードへ(Form1& f, const 棋譜読込結果& read);

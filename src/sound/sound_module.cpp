@@ -19,13 +19,14 @@ namespace fs = std::filesystem;
 constexpr std::uintmax_t kLargestFile = 128u * 1024 * 1024;
 
 // The first place that holds a file (or anything else) of that name: the current
-// directory, then the sound folder.
+// directory, then the sound folders in turn.
 std::optional<fs::path> FindSound(const SoundModule& m, std::string_view name) {
   std::error_code ec;
   const fs::path here{std::string(name)};
   if (fs::exists(here, ec)) return here;
-  if (!m.音声フォルダ.empty()) {
-    const fs::path there = fs::path(m.音声フォルダ) / here;
+  for (const std::string& folder : m.音声フォルダ) {
+    if (folder.empty()) continue;
+    const fs::path there = fs::path(folder) / here;
     if (fs::exists(there, ec)) return there;
   }
   return std::nullopt;

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kazeban {
 
@@ -23,12 +24,12 @@ class SoundWarning {
   virtual void Show(std::string_view text) = 0;
 };
 
-// The library handle, 0 when there is no sound, and the folder searched for a sound
-// file after the current directory (the "sounds" folder installed beside the program;
-// empty for none).
+// The library handle, 0 when there is no sound, and the folders searched in turn for a
+// sound file after the current directory (the "sounds" folder beside the program in the
+// build tree, then the installed data folder; none for none).
 struct SoundModule {
   int32_t DS_HANDLE = 0;
-  std::string 音声フォルダ;
+  std::vector<std::string> 音声フォルダ;
   // Set by the first サウンド_初期化, whatever came of it.
   bool 初期化済み = false;
 };
@@ -51,7 +52,7 @@ inline constexpr std::string_view kサウンド初期化失敗 =
 void サウンド_初期化(SoundModule& m, int32_t window, SoundWarning& warning);
 
 // Loads one wave file into a buffer and returns its handle. The name is looked up in the
-// current directory, then in m.音声フォルダ. Returns 0 at once without a library, 0
+// current directory, then in each of m.音声フォルダ in turn. Returns 0 at once without a library, 0
 // without a word when neither place holds a file of that name, and 0 with a warning
 // naming the file and the failure when the file cannot be read, is empty, is not a
 // RIFF/WAVE file, does not hold the whole wave image its header declares, or holds a

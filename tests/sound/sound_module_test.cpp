@@ -25,8 +25,8 @@ class RecordingWarning : public SoundWarning {
 
 const Bytes kGood = Wave16(1, 22050, {0, 3000, -3000, 0});
 
-// Each test runs in a fresh scratch folder as its current directory, with a second
-// folder standing in for the sounds installed beside the program.
+// Each test runs in a fresh scratch folder as its current directory, with two more
+// folders standing in for the sounds beside the program and the installed ones.
 class SoundModuleTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -37,9 +37,10 @@ class SoundModuleTest : public ::testing::Test {
     fs::remove_all(root_);
     fs::create_directories(root_ / "cwd");
     fs::create_directories(root_ / "sounds");
+    fs::create_directories(root_ / "first");
     previous_ = fs::current_path();
     fs::current_path(root_ / "cwd");
-    m_.音声フォルダ = (root_ / "sounds").string();
+    m_.音声フォルダ = {(root_ / "first").string(), (root_ / "sounds").string()};
   }
   void TearDown() override {
     サウンド_終了(m_);
@@ -107,6 +108,14 @@ TEST_F(SoundModuleTest, FindsTheFileHereThenInTheSoundFolder) {
   // the program.
   Write(root_ / "sounds" / "終局.wav", kGood);
   ExpectRefused("終局.wav", {}, "は空のファイルです。");
+  // An earlier folder comes before a later one.
+  Write(root_ / "first" / "BGM.wav", {});
+  Write(root_ / "sounds" / "BGM.wav", kGood);
+  warning_.shown.clear();
+  EXPECT_EQ(Load("BGM.wav"), 0);
+  ASSERT_EQ(warning_.shown.size(), 1u);
+  EXPECT_EQ(warning_.shown[0],
+            "「" + (root_ / "first" / "BGM.wav").string() + "」は空のファイルです。");
 }
 
 TEST_F(SoundModuleTest, BadFilesAreRefusedWithAWarningNamingTheFailure) {
@@ -172,7 +181,7 @@ TEST_F(SoundModuleTest, NoAudioGivesTheWarningOnceAndSilence) {
 }
 
 TEST_F(SoundModuleTest, StartUpLoadsTheFiveCommittedSoundsOnce) {
-  m_.音声フォルダ = KAZEBAN_SOUND_ASSETS;
+  m_.音声フォルダ = {KAZEBAN_SOUND_ASSETS};
   SoundHandles h;
   サウンド_開始(m_, h, 0, warning_);
   ASSERT_NE(m_.DS_HANDLE, 0);

@@ -8,6 +8,7 @@
 #include <QTransform>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "rules/game_state.h"
 #include "rules/pieces.h"
@@ -210,6 +211,103 @@ QPainterPath Glyph(const QFont& font, QChar ch, double em, double cx, double cy,
   return t.map(glyph);
 }
 
+// One shape of the icon: filled (with a plain colour, or a gradient from top to bottom
+// of its bounding box) and/or stroked. The icon is drawn by painting these in order,
+// and written as SVG from the same list, so both agree.
+struct IconLayer {
+  QPainterPath path;
+  QColor fill = Qt::transparent;
+  QColor fill_bottom = Qt::transparent;  // with `fill`, a vertical gradient
+  QColor pen = Qt::transparent;
+  double pen_width = 0;
+};
+
+// The icon's shapes in units of a 64 × 64 canvas.
+std::vector<IconLayer> IconLayers(bool small) {
+  std::vector<IconLayer> layers;
+
+  // 1. A square of the board: light wood, rounded, with a dark rim and a few grain
+  // lines, and the lines of the squares around the one the piece stands on.
+  QPainterPath tile;
+  tile.addRoundedRect(QRectF(3, 3, 58, 58), 7, 7);
+  layers.push_back({tile, BOARD_WOOD.lighter(104), BOARD_WOOD.darker(108), Qt::transparent, 0});
+  const QColor grain(150, 100, 45, 70);
+  for (double x : {9.0, 24.0, 41.0, 55.5}) {
+    QPainterPath line;
+    line.moveTo(x, 4.5);
+    line.cubicTo(x + 1.6, 20, x - 1.6, 44, x + 0.6, 59.5);
+    layers.push_back({line, Qt::transparent, Qt::transparent, grain, small ? 0.0 : 0.8});
+  }
+  if (!small) {
+    QPainterPath grid;
+    for (double v : {12.5, 51.5}) {
+      grid.moveTo(v, 3.5);
+      grid.lineTo(v, 60.5);
+      grid.moveTo(3.5, v);
+      grid.lineTo(60.5, v);
+    }
+    layers.push_back({grid, Qt::transparent, Qt::transparent, QColor(60, 40, 15, 150), 1.0});
+  }
+  QPainterPath rim;
+  rim.addRoundedRect(QRectF(3.5, 3.5, 57, 57), 6.5, 6.5);
+  layers.push_back({rim, Qt::transparent, Qt::transparent, QColor(110, 72, 28), 1.0});
+
+  // 2. The king, as on the board but larger: its shadow, its thickness, its face.
+  const double cx = 32.0, cy = 32.5, size = small ? 1.42 : 1.32;
+  const QPainterPath shape = PieceShape(cx, cy, size);
+  layers.push_back(
+      {shape.translated(1.8, 2.2), QColor(70, 40, 10, 70), Qt::transparent, Qt::transparent, 0});
+  layers.push_back(
+      {shape.translated(0, 1.4), QColor(190, 146, 78), Qt::transparent, Qt::transparent, 0});
+  layers.push_back({shape, QColor(255, 243, 196), QColor(241, 214, 146), QColor(120, 82, 34),
+                    small ? 1.1 : 0.8});
+
+  // 3. Its name in black.
+  const QFont font = WindowFont(true);
+  QPainterPath letters;
+  if (small) {
+    letters.addPath(Glyph(font, QChar(u'王'), 34, cx, cy + 3.0, 30, 32));
+  } else {
+    letters.addPath(
+        Glyph(font, QChar(u'王'), 17 * size, cx, cy - 3.7 * size, 16.5 * size, 13 * size));
+    letters.addPath(
+        Glyph(font, QChar(u'将'), 17 * size, cx, cy + 9.9 * size, 18 * size, 13.4 * size));
+  }
+  letters.setFillRule(Qt::WindingFill);
+  const QColor ink(18, 12, 8);
+  layers.push_back({letters, ink, Qt::transparent, ink, small ? 0.0 : 0.35});
+  return layers;
+}
+
+QString SvgColour(const QColor& c) {
+  return c.name(QColor::HexRgb);
+}
+
+QString SvgNumber(double v) {
+  return QString::number(std::round(v * 1000) / 1000, 'g', 8);
+}
+
+// The path's outline as SVG path data.
+QString SvgPathData(const QPainterPath& path) {
+  QString d;
+  for (int n = 0; n < path.elementCount(); ++n) {
+    const QPainterPath::Element e = path.elementAt(n);
+    if (e.isMoveTo()) {
+      d += QStringLiteral("M") + SvgNumber(e.x) + QLatin1Char(' ') + SvgNumber(e.y);
+    } else if (e.isLineTo()) {
+      d += QStringLiteral("L") + SvgNumber(e.x) + QLatin1Char(' ') + SvgNumber(e.y);
+    } else if (e.isCurveTo()) {
+      const QPainterPath::Element c2 = path.elementAt(n + 1);
+      const QPainterPath::Element to = path.elementAt(n + 2);
+      d += QStringLiteral("C") + SvgNumber(e.x) + QLatin1Char(' ') + SvgNumber(e.y) +
+           QLatin1Char(' ') + SvgNumber(c2.x) + QLatin1Char(' ') + SvgNumber(c2.y) +
+           QLatin1Char(' ') + SvgNumber(to.x) + QLatin1Char(' ') + SvgNumber(to.y);
+      n += 2;
+    }
+  }
+  return d;
+}
+
 }  // namespace
 
 QString MinchoFamily() {
@@ -354,6 +452,77 @@ QImage Title(int scale) {
   p.drawPath(Glyph(bold, QChar(u'風'), 10.5, mid - 8.0, 31.2, 10, 10));
   p.drawPath(Glyph(bold, QChar(u'盤'), 10.5, mid + 8.0, 31.2, 10, 10));
   return image;
+}
+
+QImage Icon(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / 64.0, size / 64.0);
+  for (const IconLayer& l : IconLayers(size <= 32)) {
+    if (l.fill.alpha() > 0) {
+      if (l.fill_bottom.alpha() > 0) {
+        const QRectF box = l.path.boundingRect();
+        QLinearGradient g(box.topLeft(), box.bottomLeft());
+        g.setColorAt(0, l.fill);
+        g.setColorAt(1, l.fill_bottom);
+        p.setBrush(g);
+      } else {
+        p.setBrush(l.fill);
+      }
+    } else {
+      p.setBrush(Qt::NoBrush);
+    }
+    if (l.pen_width > 0) {
+      p.setPen(QPen(l.pen, l.pen_width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    } else {
+      p.setPen(Qt::NoPen);
+    }
+    p.drawPath(l.path);
+  }
+  return image;
+}
+
+QByteArray IconSvg() {
+  QString defs, body;
+  int gradients = 0;
+  for (const IconLayer& l : IconLayers(false)) {
+    QString fill = QStringLiteral("none"), opacity;
+    if (l.fill.alpha() > 0 && l.fill_bottom.alpha() > 0) {
+      const QString id = QStringLiteral("g") + QString::number(++gradients);
+      defs += QStringLiteral(
+                  "    <linearGradient id=\"%1\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+                  "<stop offset=\"0\" stop-color=\"%2\"/>"
+                  "<stop offset=\"1\" stop-color=\"%3\"/></linearGradient>\n")
+                  .arg(id, SvgColour(l.fill), SvgColour(l.fill_bottom));
+      fill = QStringLiteral("url(#") + id + QLatin1Char(')');
+    } else if (l.fill.alpha() > 0) {
+      fill = SvgColour(l.fill);
+      if (l.fill.alpha() < 255) {
+        opacity =
+            QStringLiteral(" fill-opacity=\"") + SvgNumber(l.fill.alphaF()) + QLatin1Char('"');
+      }
+    }
+    QString line = QStringLiteral("  <path fill=\"") + fill + QLatin1Char('"') + opacity;
+    if (l.path.fillRule() == Qt::OddEvenFill) line += QStringLiteral(" fill-rule=\"evenodd\"");
+    if (l.pen_width > 0) {
+      line += QStringLiteral(
+                  " stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\" "
+                  "stroke-linejoin=\"round\"")
+                  .arg(SvgColour(l.pen), SvgNumber(l.pen_width));
+      if (l.pen.alpha() < 255) {
+        line += QStringLiteral(" stroke-opacity=\"") + SvgNumber(l.pen.alphaF()) + QLatin1Char('"');
+      }
+    }
+    body += line + QStringLiteral(" d=\"") + SvgPathData(l.path) + QStringLiteral("\"/>\n");
+  }
+  const QString svg = QStringLiteral(
+                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" "
+                          "viewBox=\"0 0 64 64\">\n  <defs>\n") +
+                      defs + QStringLiteral("  </defs>\n") + body + QStringLiteral("</svg>\n");
+  return svg.toUtf8();
 }
 
 }  // namespace kazeban::art

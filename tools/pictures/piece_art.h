@@ -5,6 +5,7 @@
 // rather than enlarged.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -24,6 +25,15 @@ QImage Piece(int code, int scale);
 
 // The 118×39 title picture.
 QImage Title(int scale);
+
+// The application icon: a king piece standing on a square of the board, `size` pixels
+// square with a transparent surround. Up to 32 pixels the piece bears only 王, larger
+// it bears 王将 as on the board.
+QImage Icon(int size);
+
+// The same icon as a scalable SVG document (王将, the letters as outlines, so that it
+// needs no font where it is shown).
+QByteArray IconSvg();
 
 // The family the window's font resolves to; empty when no Japanese font stands in for
 // it, in which case the names would come out as empty boxes.

@@ -1,6 +1,7 @@
 // kazeban-think: what would the computer play here?
 //
 //   kazeban-think [--level L] [--moves N] [--candidates | --legal ue|sita] FILE
+//   kazeban-think --help | --version
 //
 // Reads a record file with the game's own reader (and its checks), replays its first
 // N moves (all by default) onto the starting position as the forward step does, sets
@@ -49,12 +50,29 @@ struct 指定 {
   std::string file;
 };
 
+constexpr const char* 用法 =
+    "usage: kazeban-think [--level 1|2|3] [--moves N] [--candidates | --legal ue|sita] "
+    "FILE\n"
+    "       kazeban-think --help | --version\n";
+
+constexpr const char* 説明 =
+    "\n"
+    "Reads a game record (KAZEBAN's .棋譜, or KIF, KI2, CSA, SFEN/USI), replays its\n"
+    "moves and prints the move the computer (the top player) would make there, as a\n"
+    "record line with its score.\n"
+    "\n"
+    "  --level L        the computer's level, 1 to 3 (3 by default)\n"
+    "  --moves N        replay only the first N moves (all by default)\n"
+    "  --candidates     print every candidate the search scores, then the best\n"
+    "  --legal ue|sita  list every legal move and drop of that side\n"
+    "  --help           print this help and exit\n"
+    "  --version        print the version and exit\n"
+    "\n"
+    "Exits 0 on success, 2 when the command line or the file is wrong.\n"
+    "See kazeban-think(1).\n";
+
 int 使い方(const char* why) {
-  std::fprintf(stderr,
-               "kazeban-think: %s\n"
-               "usage: kazeban-think [--level 1|2|3] [--moves N] [--candidates | --legal ue|sita] "
-               "FILE.棋譜\n",
-               why);
+  std::fprintf(stderr, "kazeban-think: %s\n%s", why, 用法);
   return 失敗;
 }
 
@@ -120,6 +138,15 @@ int 実行(int argc, char** argv) {
   bool mode_given = false;
   for (int n = 1; n < argc; ++n) {
     const std::string_view arg = argv[n];
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(用法, stdout);
+      std::fputs(説明, stdout);
+      return 0;
+    }
+    if (arg == "--version") {
+      std::printf("kazeban-think %s\n", KAZEBAN_VERSION);
+      return 0;
+    }
     if (arg == "--level" || arg == "--moves" || arg == "--legal") {
       if (n + 1 >= argc) return 使い方("an option lacks its value");
       const std::string_view val = argv[++n];

@@ -99,6 +99,11 @@ refuse "no file" --level 3
 refuse "too many moves" --moves 6 "$exchange"
 refuse "legal of nobody" --legal both "$start"
 refuse "two answers" --candidates --legal ue "$start"
+refuse "unknown option" --help-me "$start"
+
+# --help and --version answer on standard output, whatever follows them.
+"$think" --help "$dir/無い.棋譜" | grep -q '^usage: kazeban-think ' || fail "--help: no usage"
+[[ $("$think" --version) =~ ^kazeban-think\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "--version"
 
 rm -f /tmp/kazeban-think-golden.$$
 if [[ $failures -ne 0 ]]; then
