@@ -72,11 +72,12 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
 }
 
 std::string UsageText() {
-  return "usage: kazeban [FILE.棋譜]\n"
+  return "usage: kazeban [FILE]\n"
          "       kazeban --help | --version\n"
          "\n"
-         "Opens the KAZEBAN shogi board. With FILE, the game record is read as 棋譜 → 読込\n"
-         "reads it and shown in record mode: step through it with 進 and 戻.\n"
+         "Opens the KAZEBAN shogi board. With FILE, the game is read and shown in record\n"
+         "mode (step through it with 進 and 戻): a .棋譜 file as 棋譜 → 読込 reads it, a\n"
+         "KIF, KI2, CSA or SFEN file as 棋譜 → 取込 reads it.\n"
          "\n"
          "  -h, --help     print this help and exit\n"
          "      --version  print the version and exit\n"

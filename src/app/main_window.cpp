@@ -25,6 +25,7 @@
 #include "play/mouse_input.h"
 #include "play/options.h"
 #include "play/start_up.h"
+#include "record/exchange_commands.h"
 #include "record/journal_window.h"
 #include "record/navigation.h"
 #include "record/record_commands.h"
@@ -84,10 +85,17 @@ void MainWindow::Load() {
 }
 
 void MainWindow::OpenFile(const QString& path) {
+  const std::string name = QFile::encodeName(path).toStdString();
+  // Any other format reads as 取込 reads it (which guards itself and hides the panel);
+  // a record file as the panel reads it.
+  if (!path.endsWith(QStringLiteral(".棋譜"))) {
+    kazeban::棋譜ファイル_取込(*form_, name);
+    return;
+  }
   kazeban::処理ガード guard(*form_);
   if (!guard) return;
   kazeban::パネル_隠す(*form_);
-  kazeban::棋譜ファイル_読込(*form_, QFile::encodeName(path).toStdString());
+  kazeban::棋譜ファイル_読込(*form_, name);
 }
 
 QAction* MainWindow::item(const QString& name) const {

@@ -36,9 +36,10 @@ class MainWindow : public QMainWindow {
   // Runs the start-up operation: sound, menus, the starting position, the placement.
   void Load();
 
-  // Opens a record file named by its path (the command line's, a file manager's) as
-  // reading it through the record panel would: the same checks, boxes and record mode;
-  // a refused file leaves the game as it was. Does nothing while another handler runs.
+  // Opens a game named by its path (the command line's, a file manager's): a record
+  // file as reading it through the record panel would, with the same checks, boxes
+  // and record mode; a KIF, KI2, CSA or SFEN file as 取込 reads it. A refused file
+  // leaves the game as it was. Does nothing while another handler runs.
   void OpenFile(const QString& path);
 
   kazeban::Form1& form() { return *form_; }

@@ -80,6 +80,10 @@ printf 'a\r\nb\r\nc\r\n' >"$stage/対局.棋譜"
 type=$(XDG_DATA_DIRS=$usr/share:/usr/share gio info -a standard::content-type "$stage/対局.棋譜" |
   sed -n 's/.*standard::content-type: //p')
 [[ $type == application/x-kazeban-record ]] || fail "a .棋譜 file is of type [$type]"
+printf '手合割：平手\r\n' >"$stage/対局.kif"
+type=$(XDG_DATA_DIRS=$usr/share:/usr/share gio info -a standard::content-type "$stage/対局.kif" |
+  sed -n 's/.*standard::content-type: //p')
+[[ $type == application/x-shogi-kif ]] || fail "a .kif file is of type [$type]"
 # (GLib lists an application only when its program is on the PATH.)
 PATH=$usr/bin:$PATH XDG_DATA_HOME=$stage/home XDG_DATA_DIRS=$usr/share:/usr/share \
   gio mime application/x-kazeban-record >"$stage/apps" 2>&1

@@ -49,6 +49,15 @@ class OpenFileTest : public QObject {
     QCOMPARE(window->keptImage().image(), panel_window->keptImage().image());
   }
 
+  void aGameOfAnotherFormatOpensFromItsStart() {
+    const QString path = Write("香落ち.kifu", "手合割：香落ち\n   1 ３四歩(33)\n");
+    auto window = Open();
+    window->OpenFile(path);
+    QCOMPARE(window->form().s.KIFU_MODE, kazeban::ON);
+    QCOMPARE(window->form().s.KIFU_SAIGO, 1);
+    QCOMPARE(window->form().s.BAN[9][1], kazeban::KARA);  // the lance on 1一 is gone
+  }
+
   void aBadOrMissingFileIsRefusedAndTheBoardStaysFresh() {
     const QString bad =
         Write("悪い.棋譜", "game\r\ntop\r\nbottom\r\n 5554 -10 -10   0\r\n");  // (5, 5) is empty
