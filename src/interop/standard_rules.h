@@ -45,4 +45,13 @@ bool 王手されている(const GameState& s, Color side);
 inline constexpr int 標準手の最大数 = 1024;
 int 合法手一覧(const Position& p, 棋譜の手* out);
 
+// Why a move is not allowed, in words for a message: "二歩", "打ち歩詰め" …
+const char* 標準判定の説明(標準判定結果 r);
+
+// What makes a position unfit for standard shogi, in words for a message, or an
+// empty text when it is fit: more than one king of a side, more pieces of a kind than
+// a set holds, two unpromoted pawns of a side in a column, a piece that could never
+// move, the side not to move in check.
+const char* 局面の不備(const Position& p);
+
 }  // namespace kazeban
