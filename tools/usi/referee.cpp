@@ -187,16 +187,20 @@ int 実行(int argc, char** argv) {
       }
       total_moves += n;
       for (int k = 0; k < 2; ++k) {
-        side[k]->送る(winner < 0 ? "gameover draw" : winner == k ? "gameover win" : "gameover lose");
+        side[k]->送る(winner < 0    ? "gameover draw"
+                      : winner == k ? "gameover win"
+                                    : "gameover lose");
       }
       if (winner < 0) {
         draws += 1;
       } else {
         wins[side[winner] == &e1 ? 0 : 1] += 1;
       }
-      std::printf("game %d: black %s, white %s, %d moves, %s%s\n", g + 1,
-                  side[0]->name().c_str(), side[1]->name().c_str(), n,
-                  winner < 0 ? "drawn" : winner == 0 ? "black won" : "white won",
+      std::printf("game %d: black %s, white %s, %d moves, %s%s\n", g + 1, side[0]->name().c_str(),
+                  side[1]->name().c_str(), n,
+                  winner < 0    ? "drawn"
+                  : winner == 0 ? "black won"
+                                : "white won",
                   (", " + how).c_str());
       std::fflush(stdout);
     }
