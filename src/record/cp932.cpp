@@ -77,16 +77,47 @@ std::string 文字の説明(std::string_view rest) {
   return std::string(rest.substr(0, n));
 }
 
+std::string CP932変換(std::string_view bytes, bool 文書);
+CP932変換結果 UTF8変換(std::string_view text, bool 文書);
+
+// Line ends (and, on reading, tabs) that a whole text keeps.
+bool 改行(unsigned char b) {
+  return b == '\r' || b == '\n';
+}
+
 }  // namespace
 
 std::string CP932からUTF8(std::string_view bytes) {
+  return CP932変換(bytes, false);
+}
+
+std::string CP932文書からUTF8(std::string_view bytes) {
+  return CP932変換(bytes, true);
+}
+
+CP932変換結果 UTF8からCP932(std::string_view text) {
+  return UTF8変換(text, false);
+}
+
+CP932変換結果 UTF8文書からCP932(std::string_view text) {
+  return UTF8変換(text, true);
+}
+
+namespace {
+
+std::string CP932変換(std::string_view bytes, bool 文書) {
   std::string out;
   out.reserve(bytes.size() * 3 / 2);
   変換器 cd("UTF-8", "CP932");
   while (!bytes.empty()) {
     // 1. A control byte is never part of a CP932 character: replace it on its own.
     if (制御文字(static_cast<unsigned char>(bytes.front()))) {
-      out += 置換文字;
+      const auto b = static_cast<unsigned char>(bytes.front());
+      if (文書 && (改行(b) || b == '\t')) {
+        out += static_cast<char>(b);
+      } else {
+        out += 置換文字;
+      }
       bytes.remove_prefix(1);
       continue;
     }
@@ -119,11 +150,12 @@ std::string CP932からUTF8(std::string_view bytes) {
   return out;
 }
 
-CP932変換結果 UTF8からCP932(std::string_view text) {
+CP932変換結果 UTF8変換(std::string_view text, bool 文書) {
   CP932変換結果 r;
   // 1. A control character (a line break above all) would break the file's lines.
   for (size_t k = 0; k < text.size(); ++k) {
-    if (制御文字(static_cast<unsigned char>(text[k]))) {
+    const auto b = static_cast<unsigned char>(text[k]);
+    if (制御文字(b) && !(文書 && 改行(b))) {
       r.書けない文字 = 文字の説明(text.substr(k));
       return r;
     }
@@ -153,4 +185,5 @@ CP932変換結果 UTF8からCP932(std::string_view text) {
   return r;
 }
 
+}  // namespace
 }  // namespace kazeban

@@ -25,4 +25,12 @@ struct CP932変換結果 {
 // at a control character, which a name line of the file cannot carry.
 CP932変換結果 UTF8からCP932(std::string_view text);
 
+// A whole CP932 text (a record of another program) as UTF-8, as CP932からUTF8 turns
+// a line, except that line ends (CR, LF) and tabs are kept as they are.
+std::string CP932文書からUTF8(std::string_view bytes);
+
+// A whole UTF-8 text as CP932, as UTF8からCP932 converts a line, except that line
+// ends (CR, LF) are allowed; any other control character fails.
+CP932変換結果 UTF8文書からCP932(std::string_view text);
+
 }  // namespace kazeban

@@ -1,6 +1,6 @@
 // kazeban-think: what would the computer play here?
 //
-//   kazeban-think [--level L] [--moves N] [--candidates | --legal ue|sita] FILE.棋譜
+//   kazeban-think [--level L] [--moves N] [--candidates | --legal ue|sita] FILE
 //
 // Reads a record file with the game's own reader (and its checks), replays its first
 // N moves (all by default) onto the starting position as the forward step does, sets
@@ -12,14 +12,20 @@
 //     chosen move on a line beginning with "best ";
 //   - with --legal ue or --legal sita, every move and drop the legality test allows
 //     that side, in the search's order, unpromoted.
+// FILE may also be a record of another program (KIF, KI2, CSA, SFEN/USI, told from its
+// content): its starting position and first N moves are set on the board with black
+// at the bottom, as a game of KAZEBAN's own stands, and the computer plays the top.
 // Exits 0 on success, 2 with a message on standard error when the command line is
 // wrong or the file cannot be read or fails the record checks.
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "computer/search.h"
+#include "interop/record_formats.h"
 #include "record/record_file.h"
 #include "record/replay.h"
 #include "rules/move.h"
@@ -106,6 +112,8 @@ void 合法手を出す(GameState& s, bool ue) {
   }
 }
 
+int 答える(GameState& s, const 指定& a);
+
 int 実行(int argc, char** argv) {
   // 1. The command line.
   指定 a;
@@ -142,7 +150,36 @@ int 実行(int argc, char** argv) {
   }
   if (a.file.empty()) return 使い方("no record file given");
 
-  // 2. Read and check the whole file.
+  // 2. A record of another program is set up from its own starting position.
+  static GameState s;  // large: the move record
+  std::string bytes;
+  {
+    std::ifstream in(a.file, std::ios::binary);
+    std::ostringstream all;
+    if (in) all << in.rdbuf();
+    bytes = std::move(all).str();
+  }
+  const 対局棋譜読込結果 other = 対局棋譜_解析(bytes, a.file);
+  if (other.形式 != 棋譜形式::棋譜ファイル && !bytes.empty()) {
+    if (!other.成功) {
+      std::fprintf(stderr, "kazeban-think: %s: %s\n", a.file.c_str(), other.理由.c_str());
+      return 失敗;
+    }
+    const int count = static_cast<int>(other.棋譜.手.size());
+    const int upTo = a.moves < 0 ? count : a.moves;
+    if (upTo > count) {
+      std::fprintf(stderr, "kazeban-think: %s: the file holds only %d moves, not %d\n",
+                   a.file.c_str(), count, upTo);
+      return 失敗;
+    }
+    Position p = other.棋譜.開始局面;
+    for (int n = 0; n < upTo; ++n) 指す(p, other.棋譜.手[static_cast<size_t>(n)]);
+    初期設定_状態(s);
+    局面を盤へ(p, s);
+    return 答える(s, a);
+  }
+
+  // 3. Read and check the whole .棋譜 file.
   const 棋譜読込結果 read = 棋譜_読込(a.file);
   if (!read.成功) {
     std::fprintf(stderr, "kazeban-think: %s: %s\n", a.file.c_str(), read.理由.c_str());
@@ -161,14 +198,16 @@ int 実行(int argc, char** argv) {
     return 失敗;
   }
 
-  // 3. Replay onto the starting position, as the forward step does.
-  static GameState s;  // large: the move record
+  // 4. Replay onto the starting position, as the forward step does.
   初期設定_状態(s);
   棋譜_記録へ(read.データ, s);
   for (int n = 0; n < moves; ++n) 棋譜_進める(s);
-  s.COM_LEVEL = a.level;
+  return 答える(s, a);
+}
 
-  // 4. Answer.
+// 5. The answer for the position on the board.
+int 答える(GameState& s, const 指定& a) {
+  s.COM_LEVEL = a.level;
   if (a.mode == 出力::合法手) {
     合法手を出す(s, a.legal_ue);
     return 0;

@@ -1,0 +1,414 @@
+#include "interop/record_formats.h"
+
+#include "interop/formats_internal.h"
+#include "interop/sfen.h"
+#include "record/cp932.h"
+#include "rules/pieces.h"
+
+namespace kazeban {
+namespace {
+
+using namespace 書式;
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool UTF8か(std::string_view s) {
+  size_t k = 0;
+  while (k < s.size()) {
+    const auto b = static_cast<unsigned char>(s[k]);
+    if (b < 0x80) {
+      ++k;
+      continue;
+    }
+    size_t n = 0;
+    unsigned min = 0;
+    if (b >= 0xC2 && b <= 0xDF) {
+      n = 1;
+      min = 0x80;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      n = 2;
+      min = 0x800;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      n = 3;
+      min = 0x10000;
+    } else {
+      return false;
+    }
+    if (k + n >= s.size()) return false;
+    unsigned v = b & (0x3F >> n);
+    for (size_t t = 1; t <= n; ++t) {
+      const auto c = static_cast<unsigned char>(s[k + t]);
+      if ((c & 0xC0) != 0x80) return false;
+      v = (v << 6) | (c & 0x3F);
+    }
+    if (v < min || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) return false;
+    k += n + 1;
+  }
+  return true;
+}
+
+// The text of a record in UTF-8: a BOM or well-formed UTF-8 is taken as UTF-8
+// (".kifu", "#KIF version=2.0 encoding=UTF-8", CSA V3.0), anything else as CP932.
+std::string 文書(std::string_view bytes, bool& utf8) {
+  utf8 = false;
+  if (bytes.starts_with("\xEF\xBB\xBF")) {
+    bytes.remove_prefix(3);
+    utf8 = true;
+  }
+  if (utf8 || UTF8か(bytes)) {
+    for (const char c : bytes) utf8 = utf8 || static_cast<unsigned char>(c) >= 0x80;
+    return std::string(bytes);
+  }
+  return CP932文書からUTF8(bytes);
+}
+
+bool 語尾(std::string_view name, std::string_view ext) {
+  if (name.size() < ext.size()) return false;
+  for (size_t k = 0; k < ext.size(); ++k) {
+    char c = name[name.size() - ext.size() + k];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != ext[k]) return false;
+  }
+  return true;
+}
+
+// True for a line of the ".棋譜" move format: 17 columns of digits, signs and blanks.
+bool 棋譜行か(std::string_view l) {
+  while (!l.empty() && l.back() == ' ') l.remove_suffix(1);
+  if (l.size() < 14 || l.size() > 17) return false;
+  for (const char c : l) {
+    if (!(c == ' ' || c == '-' || (c >= '0' && c <= '9'))) return false;
+  }
+  return true;
+}
+
+enum class 読み方 { 不明, KIF, CSA, USI, 棋譜ファイル };
+
+// Tells the format from the first lines that say anything.
+読み方 見分ける(const std::vector<行>& lines, std::string_view fileName) {
+  if (語尾(fileName, ".棋譜")) return 読み方::棋譜ファイル;
+  // A .棋譜 file: three name lines, then nothing but move lines.
+  if (lines.size() >= 4) {
+    bool all = true;
+    for (size_t k = 3; k < lines.size() && all; ++k)
+      all = lines[k].文.empty() || 棋譜行か(lines[k].文);
+    if (all && 棋譜行か(lines[3].文)) return 読み方::棋譜ファイル;
+  }
+  for (const 行& l : lines) {
+    const std::string_view t = 空白除去(l.文);
+    if (t.empty()) continue;
+    if (t.starts_with("#") || t.starts_with("*")) return 読み方::KIF;
+    if (t.starts_with("'")) continue;
+    if (t.starts_with("position") || t.starts_with("startpos") || t.starts_with("sfen ")) {
+      return 読み方::USI;
+    }
+    if (t.find('/') != std::string_view::npos && t.find(' ') != std::string_view::npos &&
+        t.find("：") == std::string_view::npos && !t.starts_with("$")) {
+      size_t slashes = 0;
+      for (const char c : t.substr(0, t.find(' '))) slashes += c == '/';
+      if (slashes == 8) return 読み方::USI;
+    }
+    if (t.starts_with("V2") || t.starts_with("V3") || t.starts_with("N+") || t.starts_with("N-") ||
+        t.starts_with("$") || t.starts_with("PI") ||
+        (t.size() >= 2 && t[0] == 'P' && t[1] >= '1' && t[1] <= '9') || t.starts_with("P+") ||
+        t.starts_with("P-") || t == "+" || t == "-" ||
+        (t.size() == 7 && (t[0] == '+' || t[0] == '-') && t[1] >= '0' && t[1] <= '9')) {
+      return 読み方::CSA;
+    }
+    return 読み方::KIF;
+  }
+  if (語尾(fileName, ".csa")) return 読み方::CSA;
+  if (語尾(fileName, ".sfen") || 語尾(fileName, ".usi")) return 読み方::USI;
+  return 読み方::不明;
+}
+
+対局棋譜読込結果 棋譜ファイルの読込(std::string_view bytes) {
+  対局棋譜読込結果 r;
+  r.形式 = 棋譜形式::棋譜ファイル;
+  const 棋譜読込結果 f = 棋譜_解析(bytes);
+  if (!f.成功) {
+    r.理由 = f.理由;
+    return r;
+  }
+  r.打切り = f.打切り;
+  const std::vector<棋譜の手>& moves = f.データ.手;
+  Position start = 平手局面();
+  if (!moves.empty() && UEの駒(moves.front().KOMA)) start.toMove = Color::White;
+  // The file does not say whether the game ended: it did when its last move took a
+  // king or left the moved piece attacking the other king, as the game decides.
+  bool ended = false;
+  if (!moves.empty()) {
+    Position p = start;
+    for (const 棋譜の手& m : moves) 指す(p, m);
+    const 棋譜の手& last = moves.back();
+    const bool king = last.TORI == K_UE_OU || last.TORI == K_SITA_OU;
+    ended = king || 王手されている(p.state, p.toMove);
+  }
+  r.棋譜 = KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()), f.データ.上側の名,
+                           f.データ.下側の名, f.データ.対局名, "", ended);
+  r.成功 = true;
+  return r;
+}
+
+// A KAZEBAN record line's drop in the form the standard rules read: UE's hand row
+// (as the mouse records it) becomes the kind.
+棋譜の手 整えた手(const 棋譜の手& m) {
+  棋譜の手 out = m;
+  if (m.MOTO_I == -1) out.MOTO_J = 駒種類(m.KOMA);
+  if (m.MOTO_I == 11) out.MOTO_J = 駒種類(m.KOMA) + 2;
+  return out;
+}
+
+// The position and a move seen from the other side: the board turned round and the
+// colours swapped.
+Position 回した局面(const Position& p) {
+  GameState s;
+  初期設定_状態(s);
+  for (int i = 1; i <= 9; ++i) {
+    for (int j = 1; j <= 9; ++j) s.BAN[i][j] = -p.state.BAN[10 - i][10 - j];
+  }
+  for (int k = 1; k <= 7; ++k) {
+    s.SITA_MOCHI[k] = p.state.UE_MOCHI[k];
+    s.UE_MOCHI[k] = p.state.SITA_MOCHI[k];
+  }
+  return 局面(s, 相手(p.toMove));
+}
+
+棋譜の手 回した手(const 棋譜の手& m) {
+  棋譜の手 out;
+  if (m.MOTO_I == 11 || m.MOTO_I == -1) {
+    const int kind = 駒種類(m.KOMA);
+    out.MOTO_I = m.MOTO_I == 11 ? -1 : 11;
+    out.MOTO_J = m.MOTO_I == 11 ? kind : kind + 2;
+  } else {
+    out.MOTO_I = 10 - m.MOTO_I;
+    out.MOTO_J = 10 - m.MOTO_J;
+  }
+  out.SAKI_I = 10 - m.SAKI_I;
+  out.SAKI_J = 10 - m.SAKI_J;
+  out.NARI = -m.NARI;
+  out.KOMA = -m.KOMA;
+  out.TORI = -m.TORI;
+  return out;
+}
+
+const char* 手番の印(Color c) {
+  return c == Color::Black ? "▲" : "△";
+}
+
+std::string 陣営の名(Color c, bool handicap) {
+  if (handicap) return c == Color::Black ? "下手" : "上手";
+  return c == Color::Black ? "先手" : "後手";
+}
+
+// A move in words for a comment: "▲５五角打", "△同　歩" as in KIF, without origin.
+std::string 手の言葉(const Position& p, const 棋譜の手& m) {
+  std::string out = 手番の印(p.toMove);
+  out += 全角数字[10 - m.SAKI_I];
+  out += 漢数字[m.SAKI_J];
+  out += 駒の名(m.KOMA);
+  if (m.MOTO_I == 11 || m.MOTO_I == -1) {
+    out += "打";
+  } else if (m.NARI != m.KOMA) {
+    out += "成";
+  }
+  return out;
+}
+
+}  // namespace
+
+対局棋譜読込結果 対局棋譜_解析(std::string_view bytes, std::string_view fileName) {
+  bool utf8 = false;
+  const std::string text = 文書(bytes, utf8);
+  const std::vector<行> lines = 行に分ける(text);
+  対局棋譜読込結果 r;
+  switch (見分ける(lines, fileName)) {
+    case 読み方::棋譜ファイル:
+      return 棋譜ファイルの読込(bytes);
+    case 読み方::KIF:
+      r = KIF_読込(text);
+      if (r.形式 == 棋譜形式::KIF && utf8) r.形式 = 棋譜形式::KIFU;
+      return r;
+    case 読み方::CSA:
+      return CSA_読込(text);
+    case 読み方::USI:
+      return USI_読込(text);
+    case 読み方::不明:
+      break;
+  }
+  r.理由 = "1行目: 棋譜の形式がわかりません";
+  return r;
+}
+
+namespace 書式 {
+
+対局棋譜読込結果 USI_読込(std::string_view text) {
+  対局棋譜読込結果 r;
+  int number = 0;
+  std::string_view line;
+  for (const 行& l : 行に分ける(text)) {
+    if (空白除去(l.文).empty()) continue;
+    if (number != 0) {
+      r.理由 = 行の理由(l.番号, "2行目以降は読めません");
+      return r;
+    }
+    number = l.番号;
+    line = 空白除去(l.文);
+  }
+  const SFEN読込結果 s = SFEN_解析(line);
+  if (!s.成功) {
+    r.理由 = 行の理由(number == 0 ? 1 : number, s.理由);
+    return r;
+  }
+  r.形式 = s.手.empty() && line.find("position") == std::string_view::npos &&
+                   line.find("startpos") == std::string_view::npos
+               ? 棋譜形式::SFEN
+               : 棋譜形式::USI;
+  r.棋譜.開始局面 = s.局面;
+  r.棋譜.手合割 = 手合割の名(s.局面);
+  r.棋譜.手 = s.手;
+  if (static_cast<int>(r.棋譜.手.size()) > KIFU_MAX) {
+    r.棋譜.手.resize(KIFU_MAX);
+    r.打切り = true;
+  }
+  r.成功 = true;
+  return r;
+}
+
+}  // namespace 書式
+
+書出結果 対局棋譜_書出(const 対局棋譜& g, 棋譜形式 format) {
+  書出結果 r;
+  // Names and comments must fit the lines they go on.
+  const struct {
+    const char* 名;
+    const std::string& 値;
+  } fields[] = {{"先手", g.先手名}, {"後手", g.後手名}, {"棋戦", g.棋戦}, {"開始日時", g.開始日時}};
+  if (format != 棋譜形式::SFEN && format != 棋譜形式::USI && format != 棋譜形式::棋譜ファイル) {
+    for (const auto& f : fields) {
+      const CP932変換結果 c = UTF8からCP932(f.値);
+      const bool cp932 = format == 棋譜形式::KIF || format == 棋譜形式::CSA;
+      if (!c.成功 && (cp932 || f.値.find_first_of("\r\n") != std::string::npos)) {
+        r.理由 = std::string(f.名) + "の名に書けない文字があります: " + c.書けない文字;
+        return r;
+      }
+    }
+  }
+  switch (format) {
+    case 棋譜形式::KIF:
+    case 棋譜形式::KIFU:
+    case 棋譜形式::CSA: {
+      書出結果 t = format == 棋譜形式::CSA ? CSA_書出(g) : KIF_書出(g, format == 棋譜形式::KIFU);
+      if (!t.成功 || format == 棋譜形式::KIFU) return t;
+      const CP932変換結果 c = UTF8文書からCP932(t.バイト列);
+      if (!c.成功) {
+        r.理由 = "CP932 で書けない文字があります: " + c.書けない文字;
+        return r;
+      }
+      r.成功 = true;
+      r.バイト列 = c.バイト列;
+      return r;
+    }
+    case 棋譜形式::SFEN:
+    case 棋譜形式::USI: {
+      Position p = g.開始局面;
+      std::string moves;
+      for (size_t k = 0; k < g.手.size(); ++k) {
+        const 標準判定結果 j = 標準判定(p, g.手[k]);
+        if (j != 標準判定結果::合法) {
+          r.理由 = std::to_string(k + 1) + "手目: " + 標準判定の説明(j);
+          return r;
+        }
+        moves += ' ';
+        moves += USI_指し手(g.手[k]);
+        指す(p, g.手[k]);
+      }
+      if (format == 棋譜形式::SFEN) {
+        r.バイト列 = SFEN_局面(p, static_cast<int>(g.手.size()) + 1) + "\n";
+      } else {
+        r.バイト列 = 同一局面(g.開始局面, 平手局面()) ? "position startpos"
+                                                      : "position sfen " + SFEN_局面(g.開始局面);
+        if (!moves.empty()) r.バイト列 += " moves" + moves;
+        r.バイト列 += '\n';
+      }
+      r.成功 = true;
+      return r;
+    }
+    case 棋譜形式::KI2:
+      r.理由 = "KI2 形式では書き出せません";
+      return r;
+    case 棋譜形式::棋譜ファイル: {
+      if (!同一局面(g.開始局面, 平手局面())) {
+        r.理由 = "平手の初期局面から先手が指す棋譜だけが .棋譜 ファイルに書けます";
+        return r;
+      }
+      棋譜データ d;
+      d.対局名 = g.棋戦;
+      d.上側の名 = g.後手名;
+      d.下側の名 = g.先手名;
+      d.手 = g.手;
+      const 棋譜バイト列結果 b = 棋譜_バイト列(d);
+      r.成功 = b.成功;
+      r.バイト列 = b.バイト列;
+      r.理由 = b.理由;
+      return r;
+    }
+  }
+  return r;
+}
+
+対局棋譜 KAZEBAN対局から(const Position& start, const 棋譜の手* moves, int count,
+                         std::string 上側の名, std::string 下側の名, std::string 対局名,
+                         std::string 開始日時, bool 終局した) {
+  対局棋譜 g;
+  g.棋戦 = std::move(対局名);
+  g.開始日時 = std::move(開始日時);
+  // 1. Orientation: an even game that the top player began is turned round, so that
+  // its first mover is black at the bottom.
+  const bool turn = start.toMove == Color::White && 同一局面(回した局面(start), 平手局面());
+  g.開始局面 = turn ? 回した局面(start) : start;
+  g.先手名 = turn ? 上側の名 : 下側の名;
+  g.後手名 = turn ? 下側の名 : 上側の名;
+  g.手合割 = 手合割の名(g.開始局面);
+  const bool handicap = !g.手合割.empty() && g.手合割 != "平手";
+  // 2. The moves up to the first one standard shogi forbids.
+  Position p = g.開始局面;
+  for (int k = 0; k < count; ++k) {
+    棋譜の手 m = 整えた手(moves[k]);
+    if (turn) m = 回した手(m);
+    const 標準判定結果 j = 標準判定(p, m);
+    if (j == 標準判定結果::合法) {
+      g.手.push_back(m);
+      指す(p, m);
+      continue;
+    }
+    std::string why = 標準判定の説明(j);
+    if (m.TORI == K_UE_OU || m.TORI == K_SITA_OU) why = "玉を取る手";
+    if (j == 標準判定結果::王手放置) why = "王手放置";
+    g.終局 = "中断";
+    g.結果 = 対局結果::不明;
+    g.終局コメント = std::to_string(k + 1) + "手目の" + 手の言葉(p, m) + "は" + why +
+                     "で、標準の将棋では指せないため書き出していません。";
+    if (終局した) {
+      // The side that moved last won the KAZEBAN game.
+      const bool lastBlack =
+          (count - 1 - k) % 2 == 0 ? p.toMove == Color::Black : p.toMove != Color::Black;
+      g.終局コメント += "KAZEBAN の規則では" +
+                        陣営の名(lastBlack ? Color::Black : Color::White, handicap) + "の勝ち。";
+    }
+    return g;
+  }
+  // 3. A finished game: the side that moved last won by KAZEBAN's rule, its opponent
+  // having been checked (or left without a move).
+  if (終局した && !g.手.empty()) {
+    const Color winner = 相手(p.toMove);
+    g.終局 = "投了";
+    g.結果 = winner == Color::Black ? 対局結果::先手勝ち : 対局結果::後手勝ち;
+    g.終局コメント =
+        王手されている(p.state, p.toMove)
+            ? "KAZEBAN の規則により、王手をかけた" + 陣営の名(winner, handicap) + "の勝ち"
+            : "KAZEBAN の規則により、相手に指す手がなく" + 陣営の名(winner, handicap) + "の勝ち";
+  }
+  return g;
+}
+
+}  // namespace kazeban
