@@ -1,7 +1,7 @@
 // kazeban-usi-referee: plays whole games between two USI engines and checks both.
 //
 //   kazeban-usi-referee [--games N] [--moves M] [--go "go …"] [--setup1 CMD] [--setup2 CMD]
-//                       ENGINE1 ENGINE2
+//                       [--record FILE] ENGINE1 ENGINE2
 //
 // Each engine is a command line run by /bin/sh. The referee speaks USI to both (usi,
 // isready, usinewgame, position startpos moves …, go, gameover, quit), the engines
@@ -12,7 +12,8 @@
 // with no legal move, or after M moves (default 256). --setupN sends a command to
 // engine N after its handshake (repeatable, e.g. "setoption name Level value 1").
 // Prints one line per game and a summary; exits 1 on the first fault, saying which
-// engine and the position.
+// engine and the position. --record writes every game as one "position startpos moves
+// …" line, for other programs to check.
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -111,6 +112,7 @@ int 実行(int argc, char** argv) {
   std::string go = "go btime 0 wtime 0 byoyomi 100";
   std::vector<std::string> setup[2];
   std::vector<std::string> engines;
+  std::string record_file;
   for (int n = 1; n < argc; ++n) {
     const std::string_view a = argv[n];
     if (n + 1 < argc && a == "--games") {
@@ -119,6 +121,8 @@ int 実行(int argc, char** argv) {
       moves = std::atoi(argv[++n]);
     } else if (n + 1 < argc && a == "--go") {
       go = argv[++n];
+    } else if (n + 1 < argc && a == "--record") {
+      record_file = argv[++n];
     } else if (n + 1 < argc && (a == "--setup1" || a == "--setup2")) {
       setup[a == "--setup2"].push_back(argv[++n]);
     } else {
@@ -128,10 +132,15 @@ int 実行(int argc, char** argv) {
   if (engines.size() != 2 || games < 1 || moves < 1) {
     std::fprintf(stderr,
                  "usage: kazeban-usi-referee [--games N] [--moves M] [--go \"go ...\"] "
-                 "[--setup1 CMD] [--setup2 CMD] ENGINE1 ENGINE2\n");
+                 "[--setup1 CMD] [--setup2 CMD] [--record FILE] ENGINE1 ENGINE2\n");
     return 2;
   }
   signal(SIGPIPE, SIG_IGN);
+  FILE* games_out = nullptr;
+  if (!record_file.empty() && (games_out = std::fopen(record_file.c_str(), "w")) == nullptr) {
+    std::fprintf(stderr, "kazeban-usi-referee: cannot write %s\n", record_file.c_str());
+    return 2;
+  }
 
   int wins[2] = {0, 0}, draws = 0, total_moves = 0;
   std::string record;
@@ -186,6 +195,7 @@ int 実行(int argc, char** argv) {
         record += " " + mv;
       }
       total_moves += n;
+      if (games_out != nullptr) std::fprintf(games_out, "%s\n", record.c_str());
       for (int k = 0; k < 2; ++k) {
         side[k]->送る(winner < 0    ? "gameover draw"
                       : winner == k ? "gameover win"
@@ -205,6 +215,8 @@ int 実行(int argc, char** argv) {
       std::fflush(stdout);
     }
     for (機関* e : both) e->送る("quit");
+    if (games_out != nullptr && std::fclose(games_out) != 0)
+      throw 反則{"cannot write " + record_file};
   } catch (const 反則& f) {
     std::fprintf(stderr, "kazeban-usi-referee: %s\n%s\n", f.what.c_str(), record.c_str());
     return 1;

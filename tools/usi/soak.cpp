@@ -1,6 +1,6 @@
 // kazeban-usi-soak: seeded whole games through the USI engine, every move checked.
 //
-//   kazeban-usi-soak [--games N] [--seconds S] [--seed K]
+//   kazeban-usi-soak [--games N] [--seconds S] [--seed K] [--record FILE]
 //
 // Game g plays configuration g of a fixed cycle: every start (the even one and each
 // standard handicap, the handicap giver white and to move), every pairing (KAZEBAN
@@ -19,7 +19,8 @@
 // to play, when a king would be taken (KAZEBAN's rules) or after 300 moves.
 // Stops after N games (default 1000) or S seconds, whichever comes first; prints the
 // count, the games per second and the results; exits 1 on the first failure, naming
-// the game, its seed and the position.
+// the game, its seed and the position. --record writes every game played under the
+// standard rules as one "position sfen … moves …" line, for other programs to check.
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -195,6 +196,14 @@ class 対局 {
   }
 
   int 手数() const { return static_cast<int>(手_.size()); }
+  bool 標準() const { return !rules_; }
+
+  std::string 記録() const {
+    std::string text = "position sfen " + SFEN_局面(開始_);
+    if (!手_.empty()) text += " moves";
+    for (const 棋譜の手& m : 手_) text += " " + USI_指し手(m);
+    return text;
+  }
 
  private:
   static std::string 名(int player) {
@@ -245,10 +254,7 @@ class 対局 {
   }
 
   void SFEN往復() {
-    std::string text = "position sfen " + SFEN_局面(開始_);
-    if (!手_.empty()) text += " moves";
-    for (const 棋譜の手& m : 手_) text += " " + USI_指し手(m);
-    const SFEN読込結果 r = SFEN_解析(text, rules_);
+    const SFEN読込結果 r = SFEN_解析(記録(), rules_);
     if (!r.成功) throw 失敗{"the SFEN record does not read back: " + r.理由};
     if (r.手 != 手_) throw 失敗{"the SFEN record reads back other moves"};
     Position q = r.局面;
@@ -308,15 +314,23 @@ int 実行(int argc, char** argv) {
   long games = 1000;
   long seconds = -1;
   long seed = 1;
+  FILE* record = nullptr;
   for (int n = 1; n < argc; ++n) {
     const std::string_view a = argv[n];
+    if (n + 1 < argc && a == "--record" && record == nullptr) {
+      record = std::fopen(argv[++n], "w");
+      if (record != nullptr) continue;
+      std::fprintf(stderr, "kazeban-usi-soak: cannot write %s\n", argv[n]);
+      return 2;
+    }
     if (n + 1 < argc && (a == "--games" || a == "--seconds" || a == "--seed")) {
       const long v = 数(argv[++n]);
       if (v < 0) break;
       (a == "--games" ? games : a == "--seconds" ? seconds : seed) = v;
       continue;
     }
-    std::fprintf(stderr, "usage: kazeban-usi-soak [--games N] [--seconds S] [--seed K]\n");
+    std::fprintf(stderr,
+                 "usage: kazeban-usi-soak [--games N] [--seconds S] [--seed K] [--record FILE]\n");
     return 2;
   }
 
@@ -344,6 +358,11 @@ int 実行(int argc, char** argv) {
     }
     played += 1;
     plies += game->手数();
+    if (record != nullptr && game->標準()) std::fprintf(record, "%s\n", game->記録().c_str());
+  }
+  if (record != nullptr && std::fclose(record) != 0) {
+    std::fprintf(stderr, "kazeban-usi-soak: the record was not written\n");
+    return 1;
   }
   const double t = elapsed();
   std::printf(
