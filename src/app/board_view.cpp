@@ -75,6 +75,10 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
     default:
       return;
   }
+  // A press on the panel's controls that they did not take themselves (a label, a gap
+  // between two of them) is theirs too: on the board it would hide the panel and
+  // empty the boxes being filled in.
+  if (OnChildControls(event->position())) return;
   int shift = 0;
   if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
   if (event->modifiers() & Qt::ControlModifier) shift |= 2;
@@ -91,6 +95,21 @@ void BoardView::resizeEvent(QResizeEvent* event) {
 void BoardView::PlaceChild(QWidget* child, int left, int top, int width, int height) {
   children_.push_back({child, left, top, width, height});
   PlaceChildren();
+}
+
+bool BoardView::OnChildControls(QPointF p) const {
+  // Each shown control counts with a margin of half the widest gap between neighbouring
+  // controls (105 twips, between the boxes and "RETURN"), and a pixel for rounding.
+  constexpr double margin = 60.0;
+  const QPointF t = ToTwips(p);
+  const double slack = 15.0 / Scale();
+  for (const Child& c : children_) {
+    if (c.widget->isHidden()) continue;
+    const QRectF area(c.left - margin - slack, c.top - margin - slack,
+                      c.width + 2 * (margin + slack), c.height + 2 * (margin + slack));
+    if (area.contains(t)) return true;
+  }
+  return false;
 }
 
 void BoardView::PlaceChildren() {

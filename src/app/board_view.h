@@ -2,7 +2,8 @@
 // of its own: it shows the image, scaled to fit the widget with its proportions kept
 // (at its own size while that fits within a tenth), and turns mouse presses into
 // positions in twips of the image. The record-file panel's controls are its children,
-// placed in twips on the same scale.
+// placed in twips on the same scale; a press on one of them, or between them, never
+// reaches the board.
 #pragma once
 
 #include <QPointF>
@@ -25,6 +26,10 @@ class BoardView : public QWidget {
   // Places a child control at (left, top, width, height) twips of the image, now and
   // whenever the view's size changes.
   void PlaceChild(QWidget* child, int left, int top, int width, int height);
+
+  // True when a widget position lies on a shown child control or in a gap between
+  // neighbouring ones (a press there belongs to the controls, not to the board).
+  bool OnChildControls(QPointF widget_position) const;
 
   // Where the image is shown in the widget, in logical pixels, and its scale.
   QRectF ImageRect() const;

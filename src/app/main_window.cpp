@@ -170,3 +170,19 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->modifiers() & Qt::AltModifier) shift |= 4;
   kazeban::Form_KeyDown(*form_, key, shift);
 }
+
+// The window manager frames the window some time after it is first shown.
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  controls_->FitWhenFramed();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  controls_->FitWhenFramed();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  controls_->FitWhenFramed();
+}

@@ -1,8 +1,11 @@
 #include "app/window_controls.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include <cmath>
 
@@ -17,6 +20,29 @@ QString Q(std::string_view s) {
 int Pixels(int twips) {
   return static_cast<int>(std::lround(twips / 15.0));
 }
+
+// A box with two answers takes one only from its buttons: Esc and the title bar's
+// close button would otherwise answer いいえ, ending the program in "再ゲーム".
+class ButtonsOnlyBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Cancel)) {
+      event->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (clickedButton() == nullptr) {
+      event->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(event);
+  }
+};
 
 }  // namespace
 
@@ -40,7 +66,7 @@ void WindowControls::MessageOK(std::string_view title, std::string_view text) {
 
 bool WindowControls::MessageYesNo(std::string_view title, std::string_view text) {
   if (answerBox) return answerBox(Q(title), Q(text), true);
-  QMessageBox box(QMessageBox::Warning, Q(title), Q(text), QMessageBox::NoButton, &window_);
+  ButtonsOnlyBox box(QMessageBox::Warning, Q(title), Q(text), QMessageBox::NoButton, &window_);
   box.setTextFormat(Qt::PlainText);
   QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
   box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
@@ -109,11 +135,49 @@ int WindowControls::WindowTop() const {
 }
 
 void WindowControls::PlaceWindow(int left, int top, int width, int height) {
-  // The outer size includes the frame the window manager adds (nothing before the
-  // window is first shown).
+  // The frame the window manager adds, as far as it is known (nothing before the window
+  // is first shown).
   const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
-  window_.move(Pixels(left), Pixels(top));
-  window_.resize(Pixels(width) - frame.width(), Pixels(height) - frame.height());
+  const bool frame_known = frame.width() > 0 || frame.height() > 0;
+
+  // The client size is settled by the first placement and kept by every later one, so
+  // that start-up run again gives the same window even once the frame is known.
+  if (!client_size_.isValid()) {
+    client_size_ = QSize(Pixels(width) - frame.width(), Pixels(height) - frame.height());
+  }
+  place_ = QPoint(Pixels(left), Pixels(top));
+  fit_when_framed_ = !frame_known;
+  Place();
+}
+
+void WindowControls::FitWhenFramed() {
+  if (!fit_when_framed_ || !window_.isVisible()) return;
+  if (window_.frameGeometry() == window_.geometry()) return;  // no frame yet
+  fit_when_framed_ = false;
+  Place();
+}
+
+void WindowControls::Place() {
+  // The designed place, moved only as far as needed to keep the client area, menu bar
+  // included, on the screen's available area (a corner above or left of the screen
+  // would cut off the menu's captions). A screen too small for the window gets a
+  // smaller one, whose frame fits too: a window manager may push a frame back onto the
+  // screen, and the client area with it.
+  const QPoint corner = window_.geometry().topLeft() - window_.frameGeometry().topLeft();
+  const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
+  QRect client(place_ + corner, client_size_);
+  const QScreen* screen = window_.screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    const QRect available = screen->availableGeometry();
+    client.setSize(client.size().boundedTo(available.size() - frame));
+    if (client.right() > available.right()) client.moveRight(available.right());
+    if (client.bottom() > available.bottom()) client.moveBottom(available.bottom());
+    if (client.left() < available.left()) client.moveLeft(available.left());
+    if (client.top() < available.top()) client.moveTop(available.top());
+  }
+  window_.move(client.topLeft() - corner);
+  window_.resize(client.size());
 }
 
 void WindowControls::Quit() {

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QHash>
+#include <QPoint>
+#include <QSize>
 #include <QWidget>
 
 #include <functional>
@@ -41,6 +43,11 @@ class WindowControls : public kazeban::Controls {
   void PlaceWindow(int left, int top, int width, int height) override;
   void Quit() override;
 
+  // Called when the window moves, is resized or shown: a placement made before the
+  // window had its frame is made again once the frame is known, so that the frame does
+  // not push the client area off the screen.
+  void FitWhenFramed();
+
   // When set, message boxes are answered by this instead of being shown (title, text,
   // true for a Yes/No box; the result answers a Yes/No box). For tests.
   std::function<bool(const QString&, const QString&, bool)> answerBox;
@@ -51,4 +58,10 @@ class WindowControls : public kazeban::Controls {
   QWidget& window_;
   RecordPanel& panel_;
   QHash<int, QAction*> checks_;
+  // Places the window at place_ with the client size client_size_, on the screen.
+  void Place();
+
+  QSize client_size_;  // the client size of the first placement
+  QPoint place_;       // the designed top-left corner of the frame, in pixels
+  bool fit_when_framed_ = false;
 };

@@ -5,7 +5,7 @@
 #include "interop/formats_internal.h"
 #include "rules/pieces.h"
 
-namespace kazeban::書式 {
+namespace kazeban::formats {
 namespace {
 
 // CSA names of the codes 1..7 unpromoted, then promoted, and the king.
@@ -414,4 +414,4 @@ struct CSA読み手 {
   return r;
 }
 
-}  // namespace kazeban::書式
+}  // namespace kazeban::formats

@@ -10,7 +10,7 @@
 #include "interop/record_formats.h"
 #include "interop/standard_rules.h"
 
-namespace kazeban::書式 {
+namespace kazeban::formats {
 
 // One line of a text, without its line end, and its number from 1.
 struct 行 {
@@ -67,4 +67,4 @@ Position 局面の後(const 対局棋譜& game, size_t upTo);
 bool KI2_指し手(const Position& p, std::string_view text, const 棋譜の手* previous, 棋譜の手& out,
                 std::string& why);
 
-}  // namespace kazeban::書式
+}  // namespace kazeban::formats

@@ -5,7 +5,7 @@
 
 #include "interop/formats_internal.h"
 
-namespace kazeban::書式 {
+namespace kazeban::formats {
 
 bool KI2_指し手(const Position& p, std::string_view s, const 棋譜の手* previous, 棋譜の手& out,
                 std::string& why) {
@@ -135,4 +135,4 @@ bool KI2_指し手(const Position& p, std::string_view s, const 棋譜の手* pr
   return true;
 }
 
-}  // namespace kazeban::書式
+}  // namespace kazeban::formats

@@ -6,7 +6,7 @@
 #include "interop/formats_internal.h"
 #include "rules/pieces.h"
 
-namespace kazeban::書式 {
+namespace kazeban::formats {
 namespace {
 
 constexpr std::string_view 全角空白 = "\xE3\x80\x80";
@@ -503,4 +503,4 @@ void 盤面図(std::string& out, const Position& p) {
   return r;
 }
 
-}  // namespace kazeban::書式
+}  // namespace kazeban::formats

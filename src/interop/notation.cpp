@@ -3,7 +3,7 @@
 #include "interop/formats_internal.h"
 #include "rules/pieces.h"
 
-namespace kazeban::書式 {
+namespace kazeban::formats {
 
 const char* const 全角数字[10] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 const char* const 漢数字[10] = {"〇", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
@@ -251,7 +251,7 @@ Position 局面の後(const 対局棋譜& game, size_t upTo) {
   return p;
 }
 
-}  // namespace kazeban::書式
+}  // namespace kazeban::formats
 
 namespace kazeban {
 namespace {

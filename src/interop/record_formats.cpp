@@ -8,7 +8,7 @@
 namespace kazeban {
 namespace {
 
-using namespace 書式;
+using namespace formats;
 
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
 bool UTF8か(std::string_view s) {
@@ -239,9 +239,7 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
   return r;
 }
 
-namespace 書式 {
-
-対局棋譜読込結果 USI_読込(std::string_view text) {
+対局棋譜読込結果 formats::USI_読込(std::string_view text) {
   対局棋譜読込結果 r;
   int number = 0;
   std::string_view line;
@@ -273,8 +271,6 @@ namespace 書式 {
   r.成功 = true;
   return r;
 }
-
-}  // namespace 書式
 
 書出結果 対局棋譜_書出(const 対局棋譜& g, 棋譜形式 format) {
   書出結果 r;

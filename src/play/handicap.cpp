@@ -72,6 +72,11 @@ void 段階を変える(Form1& f, int delta) {
       描画_桝輪郭(f.g, s.BAN_IRO, p.i, p.j);
     }
 
+    // A selection made before the step may name the piece it took away: nothing stays
+    // selected, and its outline and the guidance marks go, as on a fresh board.
+    s.SENTAKU_JOUTAI = 0;
+    描画_将棋盤桝(f.g, s);
+
     // 4.3 The sound of a piece.
     dsPlay(f.handles.SND_KOMAUTI);
 

@@ -43,6 +43,25 @@ int 升目(double twips, int origin, int size) {
   return static_cast<int>(std::min(v, 100.0));
 }
 
+// True when the chosen square still holds the chosen piece: a board square with that
+// code, or a hand square with a piece of that kind in the hand.
+bool 選択が有効(const Form1& f) {
+  const GameState& s = f.s;
+  const 選択& sel = f.SENTAKU;
+  if (sel.MOTO_I >= 1 && sel.MOTO_I <= BAN_SUU && sel.MOTO_J >= 1 && sel.MOTO_J <= BAN_SUU) {
+    return s.BAN[sel.MOTO_I][sel.MOTO_J] == sel.KOMA;
+  }
+  if (sel.MOTO_I == 11 && sel.MOTO_J >= 3 && sel.MOTO_J <= 9) {
+    const int k = sel.MOTO_J - 2;
+    return s.SITA_MOCHI[k] > 0 && sel.KOMA == 持駒_SITAコード(k);
+  }
+  if (sel.MOTO_I == -1 && sel.MOTO_J >= 1 && sel.MOTO_J <= 7) {
+    const int k = 8 - sel.MOTO_J;
+    return s.UE_MOCHI[k] > 0 && sel.KOMA == 持駒_UEコード(k);
+  }
+  return false;
+}
+
 // A. No game in progress: a loaded record asks to be stepped through, an untouched
 // board asks for a game to be started, and a stopped game resumes.
 void 対局外(Form1& f) {
@@ -285,6 +304,13 @@ void Form_MouseDown(Form1& f, int button, int /*shift*/, double x, double y) {
   const int c = 升目(x, BAN_X0, MASU_W);
   const int r = 升目(y, BAN_Y0, MASU_H);
   if (c >= 1 && c <= BAN_SUU && r >= 1 && r <= BAN_SUU) {
+    // A selection whose square no longer holds its piece is dropped with its outline,
+    // and the click picks a piece afresh: only a piece on the board or in the hand
+    // can be moved.
+    if (f.s.SENTAKU_JOUTAI == 1 && !選択が有効(f)) {
+      描画_桝輪郭(f.g, f.s.MASU_IRO, f.SENTAKU.MOTO_I, f.SENTAKU.MOTO_J);
+      f.s.SENTAKU_JOUTAI = 0;
+    }
     if (f.s.SENTAKU_JOUTAI == 0) {
       最初のクリック(f, c, r);
     } else {

@@ -1,16 +1,14 @@
 // Reading and writing record files on disk. A record is replaced only by a complete
-// new one: the bytes go to a new file in the same directory, are flushed to the disk
-// and closed, and only then does a rename put the new file in the old one's place,
-// so a failure at any step leaves what was there untouched.
+// new one (see atomic_file.h), so a failure at any step leaves what was there
+// untouched.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <string>
 
+#include "record/atomic_file.h"
 #include "record/record_file.h"
 
 namespace kazeban {
@@ -20,48 +18,13 @@ namespace {
 // large is not one, and is not read into memory.
 constexpr off_t 最大の大きさ = 16 * 1024 * 1024;
 
-// What went wrong, in words for the player.
-std::string 原因(int err) {
-  switch (err) {
-    case ENOENT:
-      return "見つかりません";
-    case ENOTDIR:
-      return "途中にフォルダでないものがあります";
-    case EACCES:
-    case EPERM:
-      return "許可がありません";
-    case EROFS:
-      return "読み取り専用の場所です";
-    case ENOSPC:
-    case EDQUOT:
-      return "ディスクに空きがありません";
-    case EISDIR:
-      return "フォルダです";
-    case ENAMETOOLONG:
-      return "名前が長すぎます";
-    case EFBIG:
-      return "ファイルが大きすぎます";
-    case EIO:
-      return "入出力エラーです";
-    default:
-      return "エラー番号 " + std::to_string(err);
-  }
-}
-
 // The file's own name, for messages: the player chose it, not its whole path.
 std::string 名前(const std::string& path) {
   const size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string フォルダ(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-// A descriptor closed when the scope ends, unless it was closed (and checked) first.
+// A descriptor closed when the scope ends.
 class ファイル {
  public:
   explicit ファイル(int fd) : fd_(fd) {}
@@ -71,30 +34,10 @@ class ファイル {
   ファイル(const ファイル&) = delete;
   ファイル& operator=(const ファイル&) = delete;
   int fd() const { return fd_; }
-  // Closes now; 0, or the errno of a failed close.
-  int 閉じる() {
-    const int r = ::close(fd_);
-    fd_ = -1;
-    return r == 0 ? 0 : errno;
-  }
 
  private:
   int fd_;
 };
-
-// Writes all of `bytes`; 0, or the errno that stopped it.
-int 全部書く(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return 0;
-}
 
 棋譜読込結果 読込失敗(std::string why) {
   棋譜読込結果 r;
@@ -112,10 +55,11 @@ int 全部書く(int fd, const std::string& bytes) {
   if (f.fd() < 0) {
     const int err = errno;
     if (err == ENOENT) return 読込失敗(name + "が見つかりません");
-    return 読込失敗(name + "を開けません（" + 原因(err) + "）");
+    return 読込失敗(name + "を開けません（" + エラーの説明(err) + "）");
   }
   struct stat st {};
-  if (::fstat(f.fd(), &st) != 0) return 読込失敗(name + "を開けません（" + 原因(errno) + "）");
+  if (::fstat(f.fd(), &st) != 0)
+    return 読込失敗(name + "を開けません（" + エラーの説明(errno) + "）");
   if (S_ISDIR(st.st_mode)) return 読込失敗(name + "はフォルダです");
   if (!S_ISREG(st.st_mode)) return 読込失敗(name + "は普通のファイルではありません");
   if (st.st_size > 最大の大きさ) return 読込失敗(name + "は大きすぎて棋譜ファイルではありません");
@@ -128,7 +72,7 @@ int 全部書く(int fd, const std::string& bytes) {
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
-      return 読込失敗(name + "を読み込めません（" + 原因(errno) + "）");
+      return 読込失敗(name + "を読み込めません（" + エラーの説明(errno) + "）");
     }
     bytes.append(buffer, static_cast<size_t>(n));
     if (bytes.size() > static_cast<size_t>(最大の大きさ)) {
@@ -151,76 +95,10 @@ int 全部書く(int fd, const std::string& bytes) {
     r.理由 = bytes.理由;
     return r;
   }
-  if (名前(path).empty()) {
-    r.理由 = "ファイル名がありません";
-    return r;
-  }
-
-  // 2. A link is followed, so the file it names is replaced and the link kept.
-  std::string target = path;
-  struct stat st {};
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    if (char* real = ::realpath(path.c_str(), nullptr)) {
-      target = real;
-      std::free(real);
-    }
-  }
-  const std::string name = "「" + 名前(path) + "」";
-  const std::string dir = フォルダ(target);
-  const bool existed = ::stat(target.c_str(), &st) == 0;
-  const std::string kept = existed ? "。元のファイルはそのままです" : "";
-
-  // 3. A new file beside it, under a hidden name of its own.
-  std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = dir + "/.kazeban-" + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) {
-    const int err = errno;
-    if (err == ENOENT || err == ENOTDIR) {
-      r.理由 = "保存先のフォルダ「" + dir + "」がありません";
-    } else if (err == EACCES || err == EPERM) {
-      r.理由 = "保存先のフォルダ「" + dir + "」に書き込む許可がありません";
-    } else {
-      r.理由 = "保存先のフォルダ「" + dir + "」にファイルを作れません（" + 原因(err) + "）";
-    }
-    r.理由 += kept;
-    return r;
-  }
-  ファイル f(fd);
-
-  // 4. Write, flush to the disk and close, each checked; the old file keeps its
-  // permissions.
-  if (existed && S_ISREG(st.st_mode)) ::fchmod(f.fd(), st.st_mode & 07777);
-  int err = 全部書く(f.fd(), bytes.バイト列);
-  if (err == 0 && ::fsync(f.fd()) != 0) err = errno;
-  const int close_err = f.閉じる();
-  if (err == 0) err = close_err;
-  if (err != 0) {
-    ::unlink(temp.c_str());
-    r.理由 = name + "を書き込めませんでした（" + 原因(err) + "）" + kept;
-    return r;
-  }
-
-  // 5. Only a complete file takes the old one's place.
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    err = errno;
-    ::unlink(temp.c_str());
-    if (err == EISDIR) {
-      r.理由 = name + "という名前のフォルダがあるため書き込めません";
-    } else {
-      r.理由 = name + "を置き換えられませんでした（" + 原因(err) + "）" + kept;
-    }
-    return r;
-  }
-
-  // 6. Make the rename itself last; a failure here loses nothing already written.
-  ファイル d(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (d.fd() >= 0) ::fsync(d.fd());
-  r.成功 = true;
+  // 2. The file is replaced whole, or not at all.
+  const 置換結果 put = ファイル_置換(path, bytes.バイト列);
+  r.成功 = put.成功;
+  r.理由 = put.理由;
   return r;
 }
 

@@ -101,6 +101,39 @@ class RecordPanelTest : public QObject {
     QCOMPARE(panel().Drive(), QStorageInfo(RecordPanel::StartDirectory()).rootPath());
   }
 
+  void pressesOnThePanelsLabelsAndGapsNeverReachTheBoard() {
+    // Where a press lands, in twips: each label, and the gaps between the directory
+    // list and the name rows and between the boxes and "RETURN".
+    struct Press {
+      const char* what;
+      double x, y;
+    };
+    const Press presses[] = {
+        {"対 局 名：", 500, 2510},       {"先    手 ：", 500, 2750},
+        {"後    手 ：", 500, 2990},      {"ﾌｧｲﾙ名 ：", 500, 3230},
+        {"under the lists", 1500, 2355}, {"under the lists, left", 300, 2355},
+        {"before RETURN", 3307, 3100},   {"before RETURN, low", 3307, 3330},
+    };
+    window_->item("KIFU_WRITE")->trigger();
+    Type(panel().text[1], QStringLiteral("棋譜"));
+    Type(panel().text[3], QStringLiteral("羽生"));
+    for (const Press& p : presses) {
+      // Through the window, as the system delivers it: to the control under the
+      // pointer, then to its parents while none takes it.
+      const QPoint at =
+          window_->view().mapTo(window_.get(), window_->view().FromTwips(p.x, p.y).toPoint());
+      QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, at);
+      QVERIFY2(panel().text[3]->isVisible(), p.what);
+      QVERIFY2(panel().dir1->isVisible(), p.what);
+      QCOMPARE(panel().text[3]->text(), QStringLiteral("羽生"));
+      QCOMPARE(panel().text[1]->text(), QStringLiteral("棋譜"));
+      QVERIFY2(boxes_.isEmpty(), p.what);
+    }
+    // Beside the panel, the board takes the press as before: the panel hides.
+    ClickSquare(Qt::LeftButton, 7, 5);
+    QVERIFY(!panel().text[3]->isVisible());
+  }
+
   void choosingAVolumeMovesTheDirectoryAndFileLists() {
     const int root = panel().drive1->findData(QDir::rootPath());
     QVERIFY(root >= 0);

@@ -262,6 +262,70 @@ class WindowTest : public QObject {
     QCOMPARE(buttons, QStringList({"OK"}));
   }
 
+  void aYesNoBoxIsAnsweredOnlyByItsButtons() {
+    // Esc and the title bar's close button leave a はい/いいえ box open (only はい
+    // then answers it); a box with OK alone closes on Esc.
+    window_->controls().answerBox = nullptr;
+    struct Case {
+      const char* what;
+      bool yes_no, by_esc, stays_open;
+    };
+    const Case cases[] = {
+        {"はい/いいえ, Esc", true, true, true},
+        {"はい/いいえ, close button", true, false, true},
+        {"OK, Esc", false, true, false},
+    };
+    for (const Case& c : cases) {
+      bool seen = false, open = false;
+      QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        seen = true;
+        if (c.by_esc) {
+          QTest::keyClick(box, Qt::Key_Escape);
+        } else {
+          box->close();
+        }
+        open = box->isVisible();
+        if (!open) return;
+        for (QAbstractButton* b : box->buttons()) {
+          if (b->text() == QStringLiteral("はい") || b->text() == QStringLiteral("OK")) b->click();
+        }
+      });
+      if (c.yes_no) {
+        QVERIFY2(window_->controls().MessageYesNo("再ゲーム", "続けますか？"), c.what);
+      } else {
+        window_->controls().MessageOK("開始", "「対局」で始めて下さい");
+      }
+      QVERIFY2(seen, c.what);
+      QVERIFY2(open == c.stays_open, c.what);
+    }
+  }
+
+  void startUpRunAgainKeepsTheWindowsSizeAndPlace() {
+    // Start-up places the window before it has a frame; run again (最初, a record read,
+    // いいえ in "棋譜") once the frame is known and the window was moved, it must give
+    // the same window.
+    const QSize size = window_->frameGeometry().size();
+    const QPoint place = window_->frameGeometry().topLeft();
+    for (int run = 2; run <= 4; ++run) {
+      window_->move(place + QPoint(40, 30));
+      window_->item("CANCEL")->trigger();
+      QCoreApplication::processEvents();
+      QCOMPARE(window_->frameGeometry().size(), size);
+      QCOMPARE(window_->frameGeometry().topLeft(), place);
+    }
+  }
+
+  void theClientAreaLiesOnTheScreen() {
+    // The menu bar's captions and the board stay on the screen's available area, at
+    // any scale (this test runs at 1× and at 2×).
+    const QRect available = window_->screen()->availableGeometry();
+    const QRect client(window_->mapToGlobal(QPoint(0, 0)), window_->size());
+    QVERIFY(available.contains(client));
+    QVERIFY(client.contains(window_->menuBar()->mapToGlobal(QPoint(0, 0))));
+  }
+
   void theRecordPanelsControlsAreHiddenAtTheirPlaces() {
     RecordPanel& panel = window_->panel();
     QVERIFY(!panel.drive1->isVisible());

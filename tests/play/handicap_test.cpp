@@ -8,7 +8,9 @@
 
 #include "display/surface.h"
 #include "play/handicap.h"
+#include "play/options.h"
 #include "play_fixture.h"
+#include "screen_raster.h"
 
 namespace kazeban::testing {
 namespace {
@@ -255,6 +257,59 @@ TEST_F(HandicapTest, SetupClearsTheGradeTheFlagAndTheCaption) {
   }
   EXPECT_TRUE(erased);
   for (const std::string& t : surface.Texts()) EXPECT_EQ(t.find("ﾊﾝﾃﾞｨｷｬｯﾌﾟ"), std::string::npos);
+}
+
+// A piece picked up before a step of the grade is no longer picked up after it, and
+// the next click on the board picks a piece afresh instead of moving one, whether the
+// step took that piece away or not.
+TEST_F(HandicapTest, AStepDropsThePieceSelectedBeforeIt) {
+  struct Case {
+    const char* what;
+    void (*game)(Form1&);
+    std::vector<int> before;  // steps before the game starts
+    int from_i, from_j;       // the piece picked up
+    std::vector<int> after;   // steps with the piece picked up
+    int to_i, to_j;           // where the next click lands
+  };
+  const Case cases[] = {
+      {"the rook taken away, against the computer", SENTE_Click, {}, 8, 8, {-1, -1}, 5, 8},
+      {"the rook taken away, two players", START_Click, {}, 8, 8, {-1, -1}, 5, 8},
+      {"a pawn left standing", START_Click, {}, 7, 7, {-1}, 7, 6},
+      {"a pawn while the bishop comes back", START_Click, {-1}, 7, 7, {+1}, 7, 6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Start();
+    for (int d : c.before) Step(d);
+    c.game(*f);
+    Click(c.from_i, c.from_j);
+    ASSERT_EQ(f->s.SENTAKU_JOUTAI, 1);
+    for (int d : c.after) Step(d);
+    EXPECT_EQ(f->s.SENTAKU_JOUTAI, 0);
+    const GameState before = f->s;
+    Click(c.to_i, c.to_j);
+    EXPECT_EQ(f->s.KIFU_SUU, 0);
+    EXPECT_EQ(f->s.BAN[c.to_i][c.to_j], KARA);
+    EXPECT_TRUE(SameGame(f->s, before));
+  }
+}
+
+TEST_F(HandicapTest, AStepLeavesTheScreenAsAFreshBoardWithTheSameGradeShowsIt) {
+  // With guidance on, the rook picked up and ▽ twice; then the same steps on a fresh
+  // board where nothing was picked up. Both screens are painted from start-up on.
+  ScreenRaster screens[2];
+  for (int run = 0; run < 2; ++run) {
+    surface.Clear();
+    Form_Load(*f);
+    START_Click(*f);
+    SIDOU_Click(*f);
+    ASSERT_EQ(f->s.SIDOU_FLAG, ON);
+    if (run == 0) Click(8, 8);
+    LEBEL_DOWN_Click(*f);
+    LEBEL_DOWN_Click(*f);
+    screens[run].Paint(surface.ops);
+  }
+  EXPECT_EQ(screens[0].Differences(screens[1]), 0);
 }
 
 }  // namespace

@@ -331,6 +331,43 @@ TEST_F(MouseTest, AClickLeftOfTheBoardIsUEsHandAndItsPieceCannotBeMovedBySITA) {
   EXPECT_EQ(s.KIFU_SUU, 0);
 }
 
+// Whatever changed the position under a selection, the second click never moves a
+// piece that is no longer where it was chosen: it picks a piece afresh.
+TEST_F(MouseTest, ASelectionWhoseSquareLostItsPieceMovesNothing) {
+  struct Case {
+    const char* what;
+    int from_i, from_j;  // the square picked up
+    void (*change)(GameState&);
+    int to_i, to_j;  // the second click
+  };
+  const Case cases[] = {
+      {"the rook gone", 8, 8, [](GameState& s) { s.BAN[8][8] = KARA; }, 5, 8},
+      {"another piece in its place", 7, 7, [](GameState& s) { s.BAN[7][7] = K_SITA_KIN; }, 7, 6},
+      {"the hand emptied", 11, 3,
+       [](GameState& s) {
+         s.SITA_MOCHI[1] = 0;
+         s.SITA_MOCHI_SU = 0;
+       },
+       5, 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    StartTwoPlayerGame();
+    f->s.SITA_MOCHI[1] = 1;
+    f->s.SITA_MOCHI_SU = 1;
+    Click(c.from_i, c.from_j);
+    ASSERT_EQ(f->s.SENTAKU_JOUTAI, 1);
+    c.change(f->s);
+    GameState before = f->s;
+    before.SENTAKU_JOUTAI = 0;
+    Click(c.to_i, c.to_j);
+    EXPECT_EQ(f->s.KIFU_SUU, 0);
+    EXPECT_EQ(f->s.SENTAKU_JOUTAI, 0);
+    EXPECT_TRUE(SameGame(f->s, before));
+    EXPECT_NE(Outline(c.from_i, c.from_j), IRO_12);  // no red mark left behind
+  }
+}
+
 TEST_F(MouseTest, ClicksWhereNothingIsNeverChangeTheGame) {
   StartTwoPlayerGame();
   const GameState before = f->s;

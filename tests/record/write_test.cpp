@@ -1,11 +1,16 @@
 // Writing record files: the exact bytes of the designed format, names the code page
 // cannot hold refused before anything is written, and every failure on disk reported
 // with the old file left as it was.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <ctime>
+#include <utility>
+#include <vector>
 
 #include <filesystem>
 
@@ -223,6 +228,106 @@ TEST_F(RecordWriting, AReadOnlyFolderIsReportedAndTheOldFileKept) {
   EXPECT_EQ(w.理由, "保存先のフォルダ「" + dir.path().string() +
                         "」に書き込む許可がありません。元のファイルはそのままです");
   EXPECT_EQ(ReadWhole(path), "the old game");
+}
+
+// The mode of an existing file decides whether a save may replace it; one its owner
+// may not write is refused even for root, whom the system would let through.
+struct ModeCase {
+  mode_t mode;
+  bool replaced;
+};
+constexpr ModeCase kModes[] = {
+    {0444, false}, {0464, false}, {0555, false}, {0600, true}, {0604, true}};
+
+TEST_F(RecordWriting, AFileItsOwnerMayNotWriteIsRefusedAndAWritableOneKeepsItsMode) {
+  for (const ModeCase& c : kModes) {
+    SCOPED_TRACE(c.mode);
+    const std::string path = dir / "対局.棋譜";
+    WriteWhole(path, "the old game");
+    ASSERT_EQ(chmod(path.c_str(), c.mode), 0);
+    const 棋譜書込結果 w = 棋譜_書込(path, ScriptedRecord(3));
+    EXPECT_EQ(w.成功, c.replaced);
+    EXPECT_EQ(ReadWhole(path),
+              c.replaced ? 棋譜_バイト列(ScriptedRecord(3)).バイト列 : "the old game");
+    if (!c.replaced) {
+      EXPECT_EQ(
+          w.理由,
+          "「対局."
+          "棋譜」は書き込みが許可されていないため上書きできません。元のファイルはそのままです");
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, c.mode);
+    EXPECT_EQ(dir.Listing(), "対局.棋譜\n");
+    std::filesystem::remove(path);
+  }
+}
+
+// A link in the file's place: the save reaches the file it names, which need not
+// exist yet, and the link stays a link.
+struct LinkCase {
+  const char* what;
+  // Link name → link text; a text starting with "/" is absolute from the folder.
+  std::vector<std::pair<std::string, std::string>> links;
+  const char* file;  // where the bytes must land, relative to the folder
+  bool file_existed;
+};
+
+TEST_F(RecordWriting, ALinkIsWrittenThroughToTheFileItNames) {
+  const LinkCase cases[] = {
+      {"relative", {{"対局.棋譜", "real.棋譜"}}, "real.棋譜", true},
+      {"a chain", {{"対局.棋譜", "second"}, {"second", "sub/real.棋譜"}}, "sub/real.棋譜", true},
+      {"to no file yet", {{"対局.棋譜", "sub/new.棋譜"}}, "sub/new.棋譜", false},
+      {"absolute", {{"対局.棋譜", "/sub/abs.棋譜"}}, "sub/abs.棋譜", true},
+  };
+  for (const LinkCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchDir scratch;
+    std::filesystem::create_directory(scratch.path() / "sub");
+    if (c.file_existed) {
+      WriteWhole(scratch / c.file, "the old game");
+      ASSERT_EQ(chmod((scratch / c.file).c_str(), 0640), 0);
+    }
+    for (const auto& [name, text] : c.links) {
+      const std::string to = text.starts_with('/') ? scratch.path().string() + text : text;
+      std::filesystem::create_symlink(to, scratch.path() / name);
+    }
+    const 棋譜書込結果 w = 棋譜_書込(scratch / "対局.棋譜", ScriptedRecord(3));
+    ASSERT_TRUE(w.成功) << w.理由;
+    EXPECT_EQ(ReadWhole(scratch / c.file), 棋譜_バイト列(ScriptedRecord(3)).バイト列);
+    for (const auto& link : c.links) {
+      EXPECT_TRUE(std::filesystem::is_symlink(scratch.path() / link.first)) << link.first;
+    }
+    if (c.file_existed) {
+      EXPECT_EQ(std::filesystem::status(scratch / c.file).permissions(),
+                std::filesystem::perms(0640));
+    }
+  }
+}
+
+TEST_F(RecordWriting, LeftoversOfAnInterruptedSaveOlderThanAMinuteAreRemoved) {
+  struct Leftover {
+    const char* name;
+    int age_seconds;
+    bool removed;
+  };
+  const Leftover leftovers[] = {
+      {".kazeban-4242-0.tmp", 120, true},       {".kazeban-1-17.tmp", 3600, true},
+      {".kazeban-4242-1.tmp", 10, false},   // a save of another window may still run
+      {".kazeban-notes.tmp", 3600, false},  // not a name this program makes
+      {".kazeban-4242-0.tmp.bak", 3600, false}, {"kazeban-4242-0.tmp", 3600, false},
+  };
+  for (const Leftover& l : leftovers) {
+    WriteWhole(dir / l.name, "half a game");
+    const timespec when[2] = {{time(nullptr) - l.age_seconds, 0},
+                              {time(nullptr) - l.age_seconds, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, (dir / l.name).c_str(), when, 0), 0);
+  }
+  ASSERT_TRUE(棋譜_書込(dir / "対局.棋譜", ScriptedRecord(3)).成功);
+  for (const Leftover& l : leftovers) {
+    EXPECT_EQ(std::filesystem::exists(dir / l.name), !l.removed) << l.name;
+  }
+  EXPECT_TRUE(std::filesystem::exists(dir / "対局.棋譜"));
 }
 
 }  // namespace

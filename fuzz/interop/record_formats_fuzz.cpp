@@ -1,0 +1,65 @@
+// Feeds arbitrary text to one reader of the record formats (chosen when built:
+// KAZEBAN_FUZZ_READER 1 KIF and KI2, 2 CSA, 3 SFEN/USI). Every input must either be
+// refused with a reason naming its line, or read into a game whose every move is
+// legal from its start and which the writer of the same family turns into text that
+// reads back to the same start and the same moves.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "interop/formats_internal.h"
+
+namespace {
+
+using namespace kazeban;
+
+void require(bool ok, const char* what) {
+  if (!ok) {
+    std::fprintf(stderr, "record formats: %s\n", what);
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+#if KAZEBAN_FUZZ_READER == 1
+  const 対局棋譜読込結果 r = formats::KIF_読込(text);
+  const 棋譜形式 back = 棋譜形式::KIFU;
+#elif KAZEBAN_FUZZ_READER == 2
+  const 対局棋譜読込結果 r = formats::CSA_読込(text);
+  const 棋譜形式 back = 棋譜形式::CSA;
+#else
+  const 対局棋譜読込結果 r = formats::USI_読込(text);
+  const 棋譜形式 back = 棋譜形式::USI;
+#endif
+  if (!r.成功) {
+    require(r.理由.find("行目: ") != std::string::npos, "a refusal names no line");
+    return 0;
+  }
+  require(r.棋譜.手.size() <= static_cast<size_t>(KIFU_MAX), "more moves than the record holds");
+  require(*局面の不備(r.棋譜.開始局面) == '\0', "an unsound starting position was accepted");
+  Position p = r.棋譜.開始局面;
+  for (const 棋譜の手& m : r.棋譜.手) {
+    require(標準判定(p, m) == 標準判定結果::合法, "an illegal move was accepted");
+    指す(p, m);
+  }
+  // Only the start and the moves must survive: the names go, as the writer may refuse
+  // what CP932 cannot hold.
+  対局棋譜 g = r.棋譜;
+  g.先手名.clear();
+  g.後手名.clear();
+  g.棋戦.clear();
+  g.開始日時.clear();
+  g.終局コメント.clear();
+  const 書出結果 w = 対局棋譜_書出(g, back);
+  require(w.成功, "a game that was read cannot be written");
+  const 対局棋譜読込結果 again = 対局棋譜_解析(w.バイト列);
+  require(again.成功, "what was written cannot be read");
+  require(同一局面(again.棋譜.開始局面, g.開始局面), "the start changed on the way round");
+  require(again.棋譜.手 == g.手, "the moves changed on the way round");
+  return 0;
+}

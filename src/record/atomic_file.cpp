@@ -1,0 +1,235 @@
+#include "record/atomic_file.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+#include <optional>
+
+namespace kazeban {
+namespace {
+
+// A leftover temporary file younger than this may belong to a save still running.
+constexpr time_t 残骸の猶予秒 = 60;
+
+// Links followed before giving up, as the system itself does.
+constexpr int リンクの上限 = 40;
+
+// The file's own name, for messages: the player chose it, not its whole path.
+std::string 名前(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string フォルダ(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// A descriptor closed when the scope ends, unless it was closed (and checked) first.
+class 記述子 {
+ public:
+  explicit 記述子(int fd) : fd_(fd) {}
+  ~記述子() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  記述子(const 記述子&) = delete;
+  記述子& operator=(const 記述子&) = delete;
+  int fd() const { return fd_; }
+  // Closes now; 0, or the errno of a failed close.
+  int 閉じる() {
+    const int r = ::close(fd_);
+    fd_ = -1;
+    return r == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
+};
+
+// Writes all of `bytes`; 0, or the errno that stopped it.
+int 全部書く(int fd, std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return 0;
+}
+
+// The path a write to `path` reaches: every symbolic link on the last component
+// followed, also to a file that does not exist yet. Nothing for a loop.
+std::optional<std::string> 書込先(const std::string& path) {
+  std::string p = path;
+  for (int hop = 0; hop <= リンクの上限; ++hop) {
+    struct stat st {};
+    if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+    std::string link(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+    const ssize_t n = ::readlink(p.c_str(), link.data(), link.size());
+    if (n < 0) return p;
+    if (static_cast<size_t>(n) == link.size()) continue;  // grew meanwhile: read it again
+    link.resize(static_cast<size_t>(n));
+    p = !link.empty() && link.front() == '/' ? link : フォルダ(p) + "/" + link;
+  }
+  return std::nullopt;
+}
+
+// Removes the temporary files of this kind that an interrupted write left in `dir`:
+// plain files owned by this user, untouched for a while.
+void 残骸を片付ける(const std::string& dir) {
+  DIR* d = ::opendir(dir.c_str());
+  if (d == nullptr) return;
+  const time_t now = std::time(nullptr);
+  while (const dirent* e = ::readdir(d)) {
+    if (!一時ファイル名か(e->d_name)) continue;
+    const std::string path = dir + "/" + e->d_name;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (st.st_uid != ::geteuid() || now - st.st_mtime <= 残骸の猶予秒) continue;
+    ::unlink(path.c_str());
+  }
+  ::closedir(d);
+}
+
+}  // namespace
+
+std::string エラーの説明(int err) {
+  switch (err) {
+    case ENOENT:
+      return "見つかりません";
+    case ENOTDIR:
+      return "途中にフォルダでないものがあります";
+    case EACCES:
+    case EPERM:
+      return "許可がありません";
+    case EROFS:
+      return "読み取り専用の場所です";
+    case ENOSPC:
+    case EDQUOT:
+      return "ディスクに空きがありません";
+    case EISDIR:
+      return "フォルダです";
+    case ENAMETOOLONG:
+      return "名前が長すぎます";
+    case EFBIG:
+      return "ファイルが大きすぎます";
+    case EIO:
+      return "入出力エラーです";
+    case ELOOP:
+      return "リンクが循環しています";
+    default:
+      return "エラー番号 " + std::to_string(err);
+  }
+}
+
+bool 一時ファイル名か(std::string_view name) {
+  constexpr std::string_view head = ".kazeban-";
+  constexpr std::string_view tail = ".tmp";
+  if (name.size() <= head.size() + tail.size() || !name.starts_with(head) ||
+      !name.ends_with(tail)) {
+    return false;
+  }
+  // <pid>-<n>: two runs of digits joined by one hyphen.
+  const std::string_view middle = name.substr(head.size(), name.size() - head.size() - tail.size());
+  const size_t hyphen = middle.find('-');
+  if (hyphen == std::string_view::npos || hyphen == 0 || hyphen + 1 == middle.size()) return false;
+  for (size_t k = 0; k < middle.size(); ++k) {
+    if (k != hyphen && (middle[k] < '0' || middle[k] > '9')) return false;
+  }
+  return true;
+}
+
+置換結果 ファイル_置換(const std::string& path, std::string_view bytes) {
+  置換結果 r;
+  const std::string name = "「" + 名前(path) + "」";
+  if (名前(path).empty()) {
+    r.理由 = "ファイル名がありません";
+    return r;
+  }
+
+  // 1. A link is followed, so the file it names is replaced and the link kept.
+  const std::optional<std::string> resolved = 書込先(path);
+  if (!resolved) {
+    r.理由 = name + "に書き込めません（" + エラーの説明(ELOOP) + "）";
+    return r;
+  }
+  const std::string& target = *resolved;
+  const std::string dir = フォルダ(target);
+  struct stat st {};
+  const bool existed = ::stat(target.c_str(), &st) == 0;
+  const std::string kept = existed ? "。元のファイルはそのままです" : "";
+
+  // 2. A file that may not be written is not replaced behind the player's back: the
+  // rename would need only the directory's permission.
+  if (existed && !S_ISDIR(st.st_mode) &&
+      ((st.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+    r.理由 = name + "は書き込みが許可されていないため上書きできません" + kept;
+    return r;
+  }
+
+  // 3. What an interrupted write left behind goes; then a new file beside the target,
+  // under a hidden name of its own.
+  残骸を片付ける(dir);
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = dir + "/.kazeban-" + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) {
+    const int err = errno;
+    if (err == ENOENT || err == ENOTDIR) {
+      r.理由 = "保存先のフォルダ「" + dir + "」がありません";
+    } else if (err == EACCES || err == EPERM) {
+      r.理由 = "保存先のフォルダ「" + dir + "」に書き込む許可がありません";
+    } else {
+      r.理由 = "保存先のフォルダ「" + dir + "」にファイルを作れません（" + エラーの説明(err) + "）";
+    }
+    r.理由 += kept;
+    return r;
+  }
+  記述子 f(fd);
+
+  // 4. Write, flush to the disk and close, each checked; the old file's permissions
+  // carry over.
+  if (existed && S_ISREG(st.st_mode)) ::fchmod(f.fd(), st.st_mode & 07777);
+  int err = 全部書く(f.fd(), bytes);
+  if (err == 0 && ::fsync(f.fd()) != 0) err = errno;
+  const int close_err = f.閉じる();
+  if (err == 0) err = close_err;
+  if (err != 0) {
+    ::unlink(temp.c_str());
+    r.理由 = name + "を書き込めませんでした（" + エラーの説明(err) + "）" + kept;
+    return r;
+  }
+
+  // 5. Only a complete file takes the old one's place.
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    err = errno;
+    ::unlink(temp.c_str());
+    if (err == EISDIR) {
+      r.理由 = name + "という名前のフォルダがあるため書き込めません";
+    } else {
+      r.理由 = name + "を置き換えられませんでした（" + エラーの説明(err) + "）" + kept;
+    }
+    return r;
+  }
+
+  // 6. Make the rename itself last; a failure here loses nothing already written.
+  記述子 d(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (d.fd() >= 0) ::fsync(d.fd());
+  r.成功 = true;
+  return r;
+}
+
+}  // namespace kazeban

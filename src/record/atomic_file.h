@@ -1,0 +1,37 @@
+// Replacing a file on disk all at once. The bytes go to a new hidden file in the same
+// directory, are flushed to the disk and closed, and only then does a rename put the
+// new file in the old one's place, so a reader sees either the old file or the whole
+// new one, and a failure at any step leaves what was there untouched. Plain POSIX; no
+// Qt, so the record writer and anything else that keeps files whole can share it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kazeban {
+
+struct 置換結果 {
+  bool 成功 = false;
+  std::string 理由;  // why nothing was written, for the player; names the file
+};
+
+// Puts `bytes` at `path` (UTF-8), all or nothing.
+//
+// - A symbolic link is followed (a chain of them too, and one whose file does not
+//   exist yet): the file it names is replaced and the link stays.
+// - An existing file that may not be written is refused and left as it is: one whose
+//   mode gives its owner no write permission (also for root, whom the system would let
+//   through), or one the system refuses write access to.
+// - A replaced file keeps its permission bits.
+// - The new file is synced before the rename and the directory after it.
+// - Hidden temporary files of this kind that a crash left in the directory, older than
+//   a minute and owned by the same user, are removed first.
+置換結果 ファイル_置換(const std::string& path, std::string_view bytes);
+
+// What an errno means, in words for the player ("許可がありません", …).
+std::string エラーの説明(int err);
+
+// The name pattern of the temporary files: ".kazeban-<pid>-<n>.tmp".
+bool 一時ファイル名か(std::string_view name);
+
+}  // namespace kazeban
