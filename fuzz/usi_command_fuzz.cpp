@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       const std::string mv = out.substr(at + 9, out.find('\n', at) - at - 9);
       if (mv != "resign") {
         // The move fits the last position under the rules in force when it was asked.
-        const SFEN読込結果 r = SFEN_解析(last_position, kazeban);
+        const SFEN読込結果 r = USI_局面読込(last_position, kazeban);
         require(r.成功, "a move for a position that was refused", out);
         Position p = r.局面;
         for (const 棋譜の手& m : r.手) 指す(p, m);

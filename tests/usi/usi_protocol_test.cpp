@@ -111,6 +111,31 @@ TEST(USIProtocol, ChangingTheRulesReadsThePositionAgain) {
   EXPECT_EQ(out.find("bestmove resign"), std::string::npos) << out;
 }
 
+TEST(USIProtocol, UnderKazebansRulesTheSideNotToMoveMayStandInCheck) {
+  // White's king on 5a faces black's rook, black to move; then moves from there. Both
+  // kings attacked, or anything else wrong with the text, is still refused.
+  struct 例 {
+    const char* position;
+    bool played;
+  };
+  const 例 cases[] = {
+      {"position sfen 4k4/9/9/9/4R4/9/9/9/4K4 b - 1", true},
+      {"position sfen 4k4/9/9/9/4R4/9/9/9/4K4 b - 7 moves 5i4i 5a6a", true},
+      {"position sfen 4k4/9/9/9/4R4/4r4/9/9/4K4 b - 1", false},
+      {"position sfen 4k4/9/9/9/4R4/9/9/9/4K4 b - x", false},
+      {"position sfen 4k4/9/9/9/4R4/9/9/9/4K4 b - 1 moves 5e5a+", false},
+  };
+  for (const 例& c : cases) {
+    USI対話 e;
+    const std::string out = 会話(e, {"setoption name KazebanRules value true", c.position, "go"});
+    EXPECT_EQ(out.find("info string") == std::string::npos, c.played) << c.position << out;
+    EXPECT_EQ(out.find("bestmove resign") == std::string::npos, c.played) << c.position << out;
+    // Under the standard rules, never.
+    EXPECT_TRUE(会話(e, {"setoption name KazebanRules value false", "go"})
+                    .ends_with("the last one was refused\nbestmove resign\n"));
+  }
+}
+
 TEST(USIProtocol, UnknownCommandsAndQuit) {
   USI対話 e;
   std::string out;

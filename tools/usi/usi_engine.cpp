@@ -2,8 +2,10 @@
 
 #include <cctype>
 #include <cstdio>
+#include <utility>
 
 #include "interop/sfen.h"
+#include "interop/standard_rules.h"
 #include "usi_turn.h"
 
 namespace kazeban {
@@ -61,7 +63,51 @@ void 情報(std::string& out, std::string_view text) {
   out += '\n';
 }
 
+// The SFEN reader refuses a start with the side not to move in check under every rule
+// set: it is read here as the same board with the other side to move, turned back,
+// and its moves are replayed under KAZEBAN's rules.
+SFEN読込結果 王手のまま読む(std::string_view line) {
+  SFEN読込結果 r;
+  if (語(line) != "position" || 語(line) != "sfen") return r;
+  const std::string_view board = 語(line);
+  const std::string_view side = 語(line);
+  const std::string_view hands = 語(line);
+  if (side != "b" && side != "w") return r;
+  if (!SFEN_局面解析(board, side == "b" ? "w" : "b", hands, r.局面, r.理由)) return r;
+  r.局面.toMove = side == "b" ? Color::Black : Color::White;
+  std::string_view w = 語(line);
+  if (!w.empty() && w != "moves") {  // the move number
+    for (const char c : w) {
+      if (c < '0' || c > '9') return r;
+    }
+    w = 語(line);
+  }
+  if (!w.empty() && w != "moves") return r;
+  Position p = r.局面;
+  for (w = 語(line); !w.empty(); w = 語(line)) {
+    棋譜の手 m;
+    if (!USI_指し手解析(p, w, m)) return r;
+    const 標準判定結果 j = 標準判定(p, m);
+    if (j != 標準判定結果::合法 && j != 標準判定結果::王手放置 && j != 標準判定結果::打ち歩詰め) {
+      return r;
+    }
+    r.手.push_back(m);
+    指す(p, m);
+  }
+  r.成功 = true;
+  return r;
+}
+
 }  // namespace
+
+SFEN読込結果 USI_局面読込(std::string_view line, bool kazebanRules) {
+  SFEN読込結果 r = SFEN_解析(line, kazebanRules);
+  if (!r.成功 && kazebanRules) {
+    SFEN読込結果 again = 王手のまま読む(line);
+    if (again.成功) r = std::move(again);
+  }
+  return r;
+}
 
 bool USI対話::行(std::string_view line, std::string& out) {
   std::string_view rest = line;
@@ -132,7 +178,7 @@ void USI対話::position(std::string_view line, std::string& out) {
   局面文あり_ = true;
   読込規則_ = kazebanRules_;
   局面あり_ = false;
-  const SFEN読込結果 r = SFEN_解析(局面文_, 読込規則_);
+  const SFEN読込結果 r = USI_局面読込(局面文_, 読込規則_);
   if (!r.成功) {
     情報(out, "position refused: " + 表示用(r.理由));
     return;

@@ -13,8 +13,14 @@
 #include <string_view>
 
 #include "interop/position.h"
+#include "interop/sfen.h"
 
 namespace kazeban {
+
+// Reads a position command ("position startpos|sfen … [moves …]") as SFEN_解析 does.
+// Under KAZEBAN's rules, which let a king be left attacked, a position whose side not
+// to move is in check is read too, as long as the side to move is not in check as well.
+SFEN読込結果 USI_局面読込(std::string_view line, bool kazebanRules);
 
 inline constexpr const char* USI_名 = "KAZEBAN";
 inline constexpr const char* USI_作者 = "the KAZEBAN developers";
