@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtTest/QtTest>
 
 #include <cstdlib>
@@ -42,8 +44,13 @@ void Click(MainWindow& w, int i, int j) {
 // One move per iteration: both kings step forward and back in turn. Each iteration is
 // two real mouse clicks through Qt, the game's handling and drawing, and the repaint
 // of the window until no event is left.
-void TwoClicksMove(benchmark::State& state, bool guidance) {
+void TwoClicksMove(benchmark::State& state, bool guidance, bool journal = false) {
+  // With the journal, every move also replaces the game's file (written, flushed to the
+  // disk, renamed, the folder flushed) in a folder of the temporary directory.
+  QTemporaryDir folder;
+  if (journal) qputenv("KAZEBAN_JOURNAL_DIR", folder.path().toUtf8());
   auto window = OpenWindow(guidance);
+  qputenv("KAZEBAN_JOURNAL_DIR", QByteArray());
   kazeban::GameState& s = window->form().s;
   static constexpr int moves[4][4] = {{5, 9, 5, 8}, {5, 1, 5, 2}, {5, 8, 5, 9}, {5, 2, 5, 1}};
   int n = 0;
@@ -58,6 +65,7 @@ void TwoClicksMove(benchmark::State& state, bool guidance) {
   }
   // Every pair of clicks must have made its move.
   if (s.TESUU != n) state.SkipWithError("a move was refused");
+  if (journal && QDir(folder.path()).isEmpty()) state.SkipWithError("no game was kept");
   state.SetItemsProcessed(n);
 }
 
@@ -66,6 +74,9 @@ void BM_TwoClicksMove(benchmark::State& state) {
 }
 void BM_TwoClicksMoveWithGuidance(benchmark::State& state) {
   TwoClicksMove(state, true);
+}
+void BM_TwoClicksMoveWithJournal(benchmark::State& state) {
+  TwoClicksMove(state, false, true);
 }
 
 // One move of the person and the computer's reply per iteration, in the middle game
@@ -131,11 +142,16 @@ BENCHMARK(BM_TwoClicksMove)->Name("window/two_clicks_move")->Unit(benchmark::kMi
 BENCHMARK(BM_TwoClicksMoveWithGuidance)
     ->Name("window/two_clicks_move_with_guidance")
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TwoClicksMoveWithJournal)
+    ->Name("window/two_clicks_move_with_journal")
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   // Offscreen unless told otherwise; the sound library silent and quick to open.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
+  // No journal unless a benchmark asks for one.
+  setenv("KAZEBAN_JOURNAL_DIR", "", 1);
   QApplication app(argc, argv);
   InstallFontSubstitutes();
   benchmark::Initialize(&argc, argv);

@@ -3,13 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "app/board_view.h"
 #include "app/kept_image.h"
+#include "app/record_exchange.h"
 #include "app/record_panel.h"
 #include "app/window_controls.h"
 #include "play/about_box.h"
@@ -19,8 +24,25 @@
 #include "play/mouse_input.h"
 #include "play/options.h"
 #include "play/start_up.h"
+#include "record/journal_window.h"
 #include "record/navigation.h"
 #include "record/record_commands.h"
+
+// The journal and the files and clock it writes with.
+struct Journal {
+  explicit Journal(const QString& folder) : hook(port, folder.toStdString()) {}
+  kazeban::実の記録ポート port;
+  kazeban::窓の対局記録 hook;
+};
+
+QString JournalFolder() {
+  if (qEnvironmentVariableIsSet("KAZEBAN_JOURNAL_DIR")) {
+    const QString dir = qEnvironmentVariable("KAZEBAN_JOURNAL_DIR");
+    return dir.isEmpty() ? QString() : QDir::cleanPath(QDir(dir).absolutePath());
+  }
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return documents.isEmpty() ? QString() : QDir::cleanPath(documents + QStringLiteral("/KAZEBAN"));
+}
 
 void InstallFontSubstitutes() {
   QFont::insertSubstitutions(
@@ -35,11 +57,13 @@ MainWindow::MainWindow(const QString& sound_folder, QWidget* parent) : QMainWind
   image_ = std::make_unique<KeptImage>(kazeban::FORM_WIDTH_TWIPS, kazeban::FORM_HEIGHT_TWIPS, dpr);
   view_ = new BoardView(*image_, this);
   setCentralWidget(view_);
-  panel_ = std::make_unique<RecordPanel>(*view_);
+  journal_folder_ = JournalFolder();
+  panel_ = std::make_unique<RecordPanel>(*view_, journal_folder_);
   controls_ = std::make_unique<WindowControls>(*this, *panel_);
   form_ = std::make_unique<kazeban::Form1>(*image_, *controls_, sound_folder.toStdString(), 1);
   BuildMenus();
   ConnectPanel();
+  OpenJournal();
   view_->onMousePress = [this](int button, int shift, double x, double y) {
     kazeban::Form_MouseDown(*form_, button, shift, x, y);
   };
@@ -125,6 +149,9 @@ void MainWindow::BuildMenus() {
   QMenu* kifu = AddMenu(nullptr, "棋譜", "KIFU");
   AddItem(kifu, "読込", "KIFU_READ", KIFU_READ_Click);
   AddItem(kifu, "書込", "KIFU_WRITE", KIFU_WRITE_Click);
+  // The records of the other shogi programs, after the record file's own items.
+  exchange_ = std::make_unique<RecordExchange>(*this);
+  exchange_->AddItems(kifu);
 
   // ｵﾌﾟｼｮﾝ: guidance and the background tune.
   QMenu* option = AddMenu(nullptr, "ｵﾌﾟｼｮﾝ", "OPTION");
@@ -144,8 +171,37 @@ void MainWindow::ConnectPanel() {
   connect(panel_->drive1, &QComboBox::activated, this, [this] { Drive1_Change(*form_); });
   connect(panel_->dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this] { Dir1_Change(*form_); });
-  connect(panel_->file1, &QAbstractItemView::clicked, this, [this] { File1_Click(*form_); });
-  connect(panel_->command1, &QPushButton::clicked, this, [this] { Command1_Click(*form_); });
+  // Reading or writing a file makes its directory the one the panel opens in next.
+  connect(panel_->file1, &QAbstractItemView::clicked, this, [this] {
+    const QString used = panel_->FilePath();
+    File1_Click(*form_);
+    RecordPanel::RememberDirectory(used);
+  });
+  connect(panel_->command1, &QPushButton::clicked, this, [this] {
+    const QString used = panel_->DirPath();
+    Command1_Click(*form_);
+    RecordPanel::RememberDirectory(used);
+  });
+}
+
+void MainWindow::OpenJournal() {
+  if (journal_folder_.isEmpty()) return;
+  journal_ = std::make_unique<Journal>(journal_folder_);
+  form_->記録先 = &journal_->hook;
+  // The boxes are emptied whenever the panel hides: the names are taken as typed.
+  for (int box = 2; box <= 4; ++box) {
+    connect(panel_->text[box], &QLineEdit::textEdited, this,
+            [this] { journal_->hook.名前を入力(*form_); });
+  }
+  // Until the player has used a directory of their own, the panel opens where the
+  // games are kept, as soon as the first of them is there.
+  connect(item(QStringLiteral("KIFU"))->menu(), &QMenu::aboutToShow, this, [this] {
+    if (!RecordPanel::RememberedDirectory().isEmpty()) return;
+    if (panel_->DirPath() != RecordPanel::StartDirectory(QString())) return;
+    if (!QFileInfo(journal_folder_).isDir()) return;
+    panel_->SetDirPath(journal_folder_);
+    panel_->SetFilePath(journal_folder_);
+  });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

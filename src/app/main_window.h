@@ -12,8 +12,10 @@ class QAction;
 class QMenu;
 class BoardView;
 class KeptImage;
+class RecordExchange;
 class RecordPanel;
 class WindowControls;
+struct Journal;
 
 namespace kazeban {
 struct Form1;
@@ -35,6 +37,8 @@ class MainWindow : public QMainWindow {
   BoardView& view() { return *view_; }
   WindowControls& controls() { return *controls_; }
   RecordPanel& panel() { return *panel_; }
+  // The 棋譜 menu's items for the other record formats, with their dialogs.
+  RecordExchange& exchange() { return *exchange_; }
   // A menu item by its control name ("TAIKYOKU", "START", "LEVEL3", …).
   QAction* item(const QString& name) const;
 
@@ -49,6 +53,8 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   // The record panel's lists and button to their handlers.
   void ConnectPanel();
+  // The journal of the games played, when it is on.
+  void OpenJournal();
   QMenu* AddMenu(QMenu* parent, const char* caption, const char* name);
   QAction* AddItem(QMenu* parent, const char* caption, const char* name,
                    void (*handler)(kazeban::Form1&), bool checkable = false);
@@ -57,8 +63,15 @@ class MainWindow : public QMainWindow {
   BoardView* view_;
   std::unique_ptr<RecordPanel> panel_;
   std::unique_ptr<WindowControls> controls_;
+  std::unique_ptr<Journal> journal_;  // none when the journal is off
   std::unique_ptr<kazeban::Form1> form_;
+  QString journal_folder_;
+  std::unique_ptr<RecordExchange> exchange_;
 };
+
+// Where the journal keeps the games: KAZEBAN_JOURNAL_DIR when it is set (empty: no
+// journal), otherwise "KAZEBAN" in the user's documents folder.
+QString JournalFolder();
 
 // Makes the game's font name, "ＭＳ Ｐ明朝", resolve to the IPA P Mincho font.
 void InstallFontSubstitutes();

@@ -3,14 +3,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QSettings>
 #include <QStorageInfo>
 
 #include <algorithm>
 
 #include "app/board_view.h"
 
-RecordPanel::RecordPanel(BoardView& view) {
-  const QString start = StartDirectory();
+RecordPanel::RecordPanel(BoardView& view, const QString& first) {
+  const QString start = StartDirectory(first);
 
   // Drive1: the mounted volumes that are directories, named by their root paths.
   drive1 = new QComboBox(&view);
@@ -72,10 +73,39 @@ RecordPanel::RecordPanel(BoardView& view) {
   SetNamePanelVisible(false);
 }
 
-QString RecordPanel::StartDirectory() {
+namespace {
+
+const QString kLastDirectory = QStringLiteral("RecordPanel/directory");
+
+QSettings Settings() {
+  return QSettings(QStringLiteral("KAZEBAN"), QStringLiteral("KAZEBAN"));
+}
+
+bool Listable(const QString& path) {
+  const QFileInfo info(path);
+  return !path.isEmpty() && info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+}  // namespace
+
+QString RecordPanel::StartDirectory(const QString& first) {
+  const QString last = RememberedDirectory();
+  if (Listable(last)) return QFileInfo(last).absoluteFilePath();
+  if (last.isEmpty() && Listable(first)) return QFileInfo(first).absoluteFilePath();
   const QFileInfo home(QDir::homePath());
   if (home.isDir() && home.isReadable() && home.isExecutable()) return home.absoluteFilePath();
   return QDir::currentPath();
+}
+
+QString RecordPanel::RememberedDirectory() {
+  return Settings().value(kLastDirectory).toString();
+}
+
+void RecordPanel::RememberDirectory(const QString& path) {
+  if (path.isEmpty()) return;
+  QSettings settings = Settings();
+  settings.setValue(kLastDirectory, QDir::cleanPath(path));
+  settings.sync();
 }
 
 void RecordPanel::SetListsVisible(bool drive, bool dir, bool file) {

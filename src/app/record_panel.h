@@ -18,9 +18,8 @@ class BoardView;
 
 class RecordPanel {
  public:
-  // The lists start at the user's home directory (the current one when home cannot be
-  // read).
-  explicit RecordPanel(BoardView& view);
+  // The lists start in StartDirectory(first).
+  explicit RecordPanel(BoardView& view, const QString& first = QString());
 
   void SetListsVisible(bool drive, bool dir, bool file);
   void SetNamePanelVisible(bool visible);
@@ -37,8 +36,14 @@ class RecordPanel {
   // Reads File1's directory afresh (the list fills in the background).
   void RefreshFiles();
 
-  // The directory the panel starts in.
-  static QString StartDirectory();
+  // The directory the panel starts in: the one last used, remembered between runs;
+  // before any, `first` (the journal's folder) when it is there; otherwise the user's
+  // home directory, or the current one when home cannot be read.
+  static QString StartDirectory(const QString& first = QString());
+  // The directory last used to read or write a file ("" for none), kept in the
+  // program's settings.
+  static QString RememberedDirectory();
+  static void RememberDirectory(const QString& path);
 
   QComboBox* drive1;  // mounted volumes, by root path
   QTreeView* dir1;    // the directory tree, one directory chosen

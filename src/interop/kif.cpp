@@ -1,7 +1,9 @@
 // KIF and KI2: headers "key：value", an optional board diagram, then numbered move
 // lines ("   1 ７六歩(77)   ( 0:00/00:00:00)") or, in KI2, moves without their
 // origin ("▲７六歩　△３四歩"), comments ("*"), end words and branches ("変化：").
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "interop/formats_internal.h"
 #include "rules/pieces.h"
@@ -352,9 +354,11 @@ struct KIF読み手 {
   }
 };
 
-// The KIF text of a move in position p: "７六歩(77)", "同　歩(76)", "５五角打",
-// "２二角成(88)", "２三銀不成(34)".
-std::string KIFの指し手(const Position& p, const 棋譜の手& m, const 棋譜の手* previous) {
+// The KIF text of a move: "７六歩(77)", "同　歩(76)", "５五角打", "２二角成(88)". A
+// piece that could promote and does not gets no mark: the origin square already says
+// which move it is, and readers of KIF take a "不成" there for an unreadable line (KI2,
+// which has no origin, is where "不成" belongs).
+std::string KIFの指し手(const 棋譜の手& m, const 棋譜の手* previous) {
   std::string out;
   if (previous && previous->SAKI_I == m.SAKI_I && previous->SAKI_J == m.SAKI_J) {
     out += "同";
@@ -368,16 +372,7 @@ std::string KIFの指し手(const Position& p, const 棋譜の手& m, const 棋�
     out += "打";
     return out;
   }
-  if (m.NARI != m.KOMA) {
-    out += "成";
-  } else {
-    // A piece that could have promoted and did not says so.
-    const bool black = p.toMove == Color::Black;
-    const int kind = 駒種類(m.KOMA);
-    const bool promotable = kind != 0 && kind != 5 && m.KOMA == 駒コード(kind, black, false);
-    const auto zone = [&](int j) { return black ? j <= 3 : j >= 7; };
-    if (promotable && (zone(m.MOTO_J) || zone(m.SAKI_J))) out += "不成";
-  }
+  if (m.NARI != m.KOMA) out += "成";
   out += '(';
   out += static_cast<char>('0' + 10 - m.MOTO_I);
   out += static_cast<char>('0' + m.MOTO_J);
@@ -446,9 +441,14 @@ void 盤面図(std::string& out, const Position& p) {
   const bool handicap = !name.empty() && name != "平手";
   if (!g.開始日時.empty()) out += "開始日時：" + g.開始日時 + "\r\n";
   if (!g.棋戦.empty()) out += "棋戦：" + g.棋戦 + "\r\n";
-  if (!name.empty()) {
-    out += "手合割：" + name + "\r\n";
-  } else {
+  if (!name.empty()) out += "手合割：" + name + "\r\n";
+  // Many readers know only the common handicaps and start any other name from the even
+  // position without a word: the rarer ones (三枚落ち, 左五枚落ち …) carry the diagram
+  // too, which every reader sets up and which names the same position.
+  constexpr std::string_view common[] = {"平手",     "香落ち",   "右香落ち", "角落ち",
+                                         "飛車落ち", "飛香落ち", "二枚落ち", "四枚落ち",
+                                         "六枚落ち", "八枚落ち", "十枚落ち"};
+  if (std::find(std::begin(common), std::end(common), name) == std::end(common)) {
     盤面図(out, g.開始局面);
   }
   out += (handicap ? "下手：" : "先手：") + g.先手名 + "\r\n";
@@ -466,7 +466,7 @@ void 盤面図(std::string& out, const Position& p) {
     }
     std::snprintf(number, sizeof number, "%4zu ", k + 1);
     out += number;
-    out += KIFの指し手(p, m, k > 0 ? &g.手[k - 1] : nullptr);
+    out += KIFの指し手(m, k > 0 ? &g.手[k - 1] : nullptr);
     out += "   ( 0:00/00:00:00)\r\n";
     指す(p, m);
   }

@@ -133,18 +133,9 @@ enum class 読み方 { 不明, KIF, CSA, USI, 棋譜ファイル };
   const std::vector<棋譜の手>& moves = f.データ.手;
   Position start = 平手局面();
   if (!moves.empty() && UEの駒(moves.front().KOMA)) start.toMove = Color::White;
-  // The file does not say whether the game ended: it did when its last move took a
-  // king or left the moved piece attacking the other king, as the game decides.
-  bool ended = false;
-  if (!moves.empty()) {
-    Position p = start;
-    for (const 棋譜の手& m : moves) 指す(p, m);
-    const 棋譜の手& last = moves.back();
-    const bool king = last.TORI == K_UE_OU || last.TORI == K_SITA_OU;
-    ended = king || 王手されている(p.state, p.toMove);
-  }
-  r.棋譜 = KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()), f.データ.上側の名,
-                           f.データ.下側の名, f.データ.対局名, "", ended);
+  const int n = static_cast<int>(moves.size());
+  r.棋譜 = KAZEBAN対局から(start, moves.data(), n, f.データ.上側の名, f.データ.下側の名,
+                           f.データ.対局名, "", KAZEBAN終局か(start, moves.data(), n));
   r.成功 = true;
   return r;
 }
@@ -350,6 +341,14 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
     }
   }
   return r;
+}
+
+bool KAZEBAN終局か(const Position& start, const 棋譜の手* moves, int count) {
+  if (count <= 0) return false;
+  Position p = start;
+  for (int k = 0; k < count; ++k) 指す(p, 整えた手(moves[k]));
+  const 棋譜の手& last = moves[count - 1];
+  return last.TORI == K_UE_OU || last.TORI == K_SITA_OU || 王手されている(p.state, p.toMove);
 }
 
 対局棋譜 KAZEBAN対局から(const Position& start, const 棋譜の手* moves, int count,

@@ -48,6 +48,12 @@ struct 書出結果 {
                          std::string 上側の名, std::string 下側の名, std::string 対局名,
                          std::string 開始日時, bool 終局した);
 
+// Whether the last of the moves ended a KAZEBAN game, as far as the moves tell: it
+// took a king, or left the other side's king attacked (the game ends on the first
+// attack on a king). A record file does not say; the converter and the window's
+// export both decide by this, so they write the same file for the same game.
+bool KAZEBAN終局か(const Position& start, const 棋譜の手* moves, int count);
+
 // The name of a standard handicap whose starting position this is (white, the
 // stronger player, to move), "平手" for the even start with black to move, or an
 // empty text.

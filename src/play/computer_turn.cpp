@@ -68,6 +68,8 @@ COM手番結果 com_ban(Form1& f) {
   // 10. The piece sound.
   dsPlay(f.handles.SND_KOMAUTI);
 
+  指し手を記録(f);
+
   // 11. The computer bears on the person's king, or has taken it (possible when the
   // person left it attacked): the computer wins, and its move is not captioned.
   if (王手 || taken == K_SITA_OU) return 勝敗(f, "ｺﾝﾋﾟｭｰﾀ");

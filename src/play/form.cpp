@@ -31,6 +31,10 @@ void パネル_隠す(Form1& f) {
   描画_棋譜_IO(f.controls, 1);
 }
 
+void 指し手を記録(Form1& f) {
+  if (f.記録先 != nullptr) f.記録先->指した(f);
+}
+
 void 拒否(Form1& f, std::string_view title, std::string_view text) {
   dsPlay(f.handles.SND_KINSI);
   f.controls.MessageOK(title, text);

@@ -17,6 +17,7 @@
 #include "display/controls.h"
 #include "display/screen.h"
 #include "display/surface.h"
+#include "play/record_origin.h"
 #include "rules/game_state.h"
 #include "sound/sound_module.h"
 
@@ -55,6 +56,17 @@ class 音声警告 : public SoundWarning {
   Controls& controls_;
 };
 
+struct Form1;
+
+// Told of every move made in a game, the person's and the computer's, once it is on
+// the board and in the record and before the game can end; the window's journal keeps
+// the game with it.
+class 指し手の記録先 {
+ public:
+  virtual ~指し手の記録先() = default;
+  virtual void 指した(Form1& f) = 0;
+};
+
 // Pauses until the wall clock's second has changed `count` times, sleeping in between.
 void 待ち時間(int count);
 
@@ -67,6 +79,8 @@ struct Form1 {
 
   GameState s;
   選択 SENTAKU;
+  // Where the record on the board starts and what is printed around the board.
+  記録の由来 由来;
   画面 g;
   Controls& controls;
 
@@ -85,6 +99,9 @@ struct Form1 {
 
   // The pause before the end of a game is announced; the tests replace it.
   std::function<void(int)> 待機 = 待ち時間;
+
+  // Where every move made is reported; none when the journal is off.
+  指し手の記録先* 記録先 = nullptr;
 
   bool 終了済 = false;  // the program is ending: no handler runs any more
   bool 処理中 = false;  // a handler is running (one of its modal boxes may be open)
@@ -112,6 +129,9 @@ class 処理ガード {
 
 // Hides the whole record-file panel, as every menu and every click does before acting.
 void パネル_隠す(Form1& f);
+
+// Reports the move just made to 記録先, if any.
+void 指し手を記録(Form1& f);
 
 // A refused action: the forbidden sound, then a box saying why.
 void 拒否(Form1& f, std::string_view title, std::string_view text);

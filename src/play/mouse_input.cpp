@@ -206,6 +206,8 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
     描画_移動結果(f.g, s, SITA_KEKKA_X, SITA_KEKKA_Y, c, r, sel.KOMA, s.KEKKA_IRO);
   }
 
+  指し手を記録(f);
+
   // 13. The moved piece attacking the opponent's king wins; so does taking the king
   // (possible only when an attack by another piece was left standing).
   const bool 王を取った = taken == K_UE_OU || taken == K_SITA_OU;

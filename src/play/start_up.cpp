@@ -53,6 +53,9 @@ void Form_Load(Form1& f) {
 void 初期設定(Form1& f) {
   // 1-5. The state: no game, empty hands, the starting position.
   初期設定_状態(f.s);
+  // The record starts afresh from the even start, with no names.
+  f.由来 = 記録の由来{};
+  初期設定_状態(f.由来.初形);
 
   // 6. Both hands, the board, the coordinates, no handicap caption, the title.
   描画_自持盤(f.g, f.s);

@@ -100,6 +100,30 @@ void 残骸を片付ける(const std::string& dir) {
   ::closedir(d);
 }
 
+// Gives the complete file `temp` the name `target` only when that name is free; 0, or
+// the errno (EEXIST when the name is taken). A hard link fails when the name is taken;
+// where the file system has none, the name is claimed by an exclusive create and the
+// complete file renamed over the empty one.
+int 新しい名前で置く(const std::string& temp, const std::string& target) {
+  if (::link(temp.c_str(), target.c_str()) == 0) {
+    ::unlink(temp.c_str());
+    return 0;
+  }
+  const int err = errno;
+  if (err != EPERM && err != EOPNOTSUPP && err != ENOSYS && err != EXDEV) return err;
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return errno;
+  ::close(fd);
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    const int rename_err = errno;
+    ::unlink(target.c_str());
+    return rename_err;
+  }
+  return 0;
+}
+
+置換結果 置く(const std::string& path, std::string_view bytes, bool only_new);
+
 }  // namespace
 
 std::string エラーの説明(int err) {
@@ -149,10 +173,30 @@ bool 一時ファイル名か(std::string_view name) {
 }
 
 置換結果 ファイル_置換(const std::string& path, std::string_view bytes) {
+  return 置く(path, bytes, false);
+}
+
+置換結果 ファイル_新規作成(const std::string& path, std::string_view bytes) {
+  return 置く(path, bytes, true);
+}
+
+namespace {
+
+// Puts `bytes` at `path` through a complete new file beside it; `only_new`: under a
+// name nothing holds yet.
+置換結果 置く(const std::string& path, std::string_view bytes, bool only_new) {
   置換結果 r;
   const std::string name = "「" + 名前(path) + "」";
   if (名前(path).empty()) {
     r.理由 = "ファイル名がありません";
+    return r;
+  }
+
+  // A new name must be free: a dangling link holds it too.
+  struct stat st {};
+  if (only_new && ::lstat(path.c_str(), &st) == 0) {
+    r.使用中 = true;
+    r.理由 = name + "はすでにあります";
     return r;
   }
 
@@ -164,7 +208,6 @@ bool 一時ファイル名か(std::string_view name) {
   }
   const std::string& target = *resolved;
   const std::string dir = フォルダ(target);
-  struct stat st {};
   const bool existed = ::stat(target.c_str(), &st) == 0;
   const std::string kept = existed ? "。元のファイルはそのままです" : "";
 
@@ -213,8 +256,17 @@ bool 一時ファイル名か(std::string_view name) {
     return r;
   }
 
-  // 5. Only a complete file takes the old one's place.
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
+  // 5. Only a complete file takes the old one's place, or a new name of its own.
+  if (only_new) {
+    const int taken = 新しい名前で置く(temp, target);
+    if (taken != 0) {
+      ::unlink(temp.c_str());
+      r.使用中 = taken == EEXIST;
+      r.理由 = r.使用中 ? name + "はすでにあります"
+                        : name + "を作れませんでした（" + エラーの説明(taken) + "）";
+      return r;
+    }
+  } else if (::rename(temp.c_str(), target.c_str()) != 0) {
     err = errno;
     ::unlink(temp.c_str());
     if (err == EISDIR) {
@@ -232,4 +284,5 @@ bool 一時ファイル名か(std::string_view name) {
   return r;
 }
 
+}  // namespace
 }  // namespace kazeban

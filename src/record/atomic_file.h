@@ -12,7 +12,8 @@ namespace kazeban {
 
 struct 置換結果 {
   bool 成功 = false;
-  std::string 理由;  // why nothing was written, for the player; names the file
+  bool 使用中 = false;  // ファイル_新規作成 only: something of that name exists already
+  std::string 理由;     // why nothing was written, for the player; names the file
 };
 
 // Puts `bytes` at `path` (UTF-8), all or nothing.
@@ -27,6 +28,11 @@ struct 置換結果 {
 // - Hidden temporary files of this kind that a crash left in the directory, older than
 //   a minute and owned by the same user, are removed first.
 置換結果 ファイル_置換(const std::string& path, std::string_view bytes);
+
+// Puts `bytes` at `path` as ファイル_置換 does, but only when nothing of that name
+// exists, the file complete from the moment the name appears: two programs choosing
+// the same name never share a file, one gets it and the other is told 使用中.
+置換結果 ファイル_新規作成(const std::string& path, std::string_view bytes);
 
 // What an errno means, in words for the player ("許可がありません", …).
 std::string エラーの説明(int err);

@@ -46,6 +46,13 @@ std::string パス_結合(std::string_view directory, std::string_view name) {
   return path;
 }
 
+void 名前_描画(Form1& f, const std::string& 対局名, const std::string& 上側の名,
+               const std::string& 下側の名) {
+  名前を書く(f, 対局名_X, 対局名_Y, 対局名);
+  名前を書く(f, 上側の名_X, 上側の名_Y, 上側の名);
+  名前を書く(f, 下側の名_X, 下側の名_Y, 下側の名);
+}
+
 void KIFU_READ_Click(Form1& f) {
   処理ガード guard(f);
   if (!guard) return;
@@ -67,6 +74,13 @@ void KIFU_WRITE_Click(Form1& f) {
   // 2. Nor does a game begun with a handicap: a record replays from the full position.
   if (s.HANDE_FLAG == ON) {
     拒否(f, "棋譜書込", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+    return;
+  }
+
+  // A game read from another program's record may start from a handicap or a board
+  // diagram, which a record file cannot hold.
+  if (!f.由来.平手) {
+    拒否(f, "棋譜書込", "平手の初形からでない棋譜は書き込みできません");
     return;
   }
 
@@ -160,18 +174,25 @@ void File1_Click(Form1& f) {
     return;
   }
 
+  棋譜_記録モードへ(f, read);
+}
+
+void 棋譜_記録モードへ(Form1& f, const 棋譜読込結果& read) {
   // 3. Start-up again: the starting position, every flag cleared; then record mode.
   Form_Load(f);
   GameState& s = f.s;
   s.KIFU_MODE = ON;
 
   // 4. The names, in white.
-  名前を書く(f, 対局名_X, 対局名_Y, read.データ.対局名);
-  名前を書く(f, 上側の名_X, 上側の名_Y, read.データ.上側の名);
-  名前を書く(f, 下側の名_X, 下側の名_Y, read.データ.下側の名);
+  名前_描画(f, read.データ.対局名, read.データ.上側の名, read.データ.下側の名);
 
   // 5. The moves into the record, the starting position on the board.
   棋譜_記録へ(read.データ, s);
+  f.由来.初形 = s;
+  f.由来.対局名 = read.データ.対局名;
+  f.由来.上側の名 = read.データ.上側の名;
+  f.由来.下側の名 = read.データ.下側の名;
+  f.由来.上側が先 = s.KIFU_SAIGO > 0 && s.KIFU_NARI[1] > 0;
 
   // 6. What was read.
   if (s.KIFU_SAIGO == 0) {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "play/form.h"
+#include "record/record_file.h"
 
 namespace kazeban {
 
@@ -35,6 +36,16 @@ void Command1_Click(Form1& f);
 // A file was chosen in File1: it is read and checked; a good one is loaded in record
 // mode, a refused one is reported with its line and changes nothing.
 void File1_Click(Form1& f);
+
+// Sets up a record file that was read and checked, as File1_Click does: start-up
+// again, record mode, the names, the moves, and what was read.
+void 棋譜_記録モードへ(Form1& f, const 棋譜読込結果& read);
+
+// The names of a record in white around the board, as reading a record file prints
+// them: the game's name under the board on the left, the top player's above the
+// board, the bottom player's under it. An empty name is not drawn.
+void 名前_描画(Form1& f, const std::string& 対局名, const std::string& 上側の名,
+               const std::string& 下側の名);
 
 // `directory` and `name` joined by one separator (`name` alone for no directory).
 std::string パス_結合(std::string_view directory, std::string_view name);

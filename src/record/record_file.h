@@ -85,6 +85,16 @@ struct 棋譜書込結果 {
 // CP932 cannot hold is refused, naming the field, and nothing is written.
 棋譜書込結果 棋譜_書込(const std::string& path, const 棋譜データ& data);
 
+struct ファイル読込結果 {
+  bool 成功 = false;
+  std::string バイト列;  // the whole file, when 成功
+  std::string 理由;      // otherwise why it cannot be read, naming the file
+};
+
+// Reads the whole of the regular file at `path` (UTF-8), as 棋譜_読込 does before it
+// checks the content: a missing, unreadable, special or oversized file is refused.
+ファイル読込結果 ファイル_読込(const std::string& path);
+
 struct 棋譜バイト列結果 {
   bool 成功 = false;
   std::string バイト列;  // the whole file, when 成功

@@ -39,15 +39,15 @@ class ファイル {
   int fd_;
 };
 
-棋譜読込結果 読込失敗(std::string why) {
-  棋譜読込結果 r;
+ファイル読込結果 読込失敗(std::string why) {
+  ファイル読込結果 r;
   r.理由 = std::move(why);
   return r;
 }
 
 }  // namespace
 
-棋譜読込結果 棋譜_読込(const std::string& path) {
+ファイル読込結果 ファイル_読込(const std::string& path) {
   const std::string name = "「" + 名前(path) + "」";
 
   // 1. Open without waiting (a named pipe would block) and make sure it is a file.
@@ -80,9 +80,22 @@ class ファイル {
     }
   }
 
-  // 3. Check it; a refusal says which file.
-  棋譜読込結果 r = 棋譜_解析(bytes);
-  if (!r.成功) r.理由 = name + "の" + r.理由;
+  ファイル読込結果 r;
+  r.成功 = true;
+  r.バイト列 = std::move(bytes);
+  return r;
+}
+
+棋譜読込結果 棋譜_読込(const std::string& path) {
+  const ファイル読込結果 file = ファイル_読込(path);
+  if (!file.成功) {
+    棋譜読込結果 r;
+    r.理由 = file.理由;
+    return r;
+  }
+  // A refusal says which file.
+  棋譜読込結果 r = 棋譜_解析(file.バイト列);
+  if (!r.成功) r.理由 = "「" + 名前(path) + "」の" + r.理由;
   return r;
 }
 

@@ -20,7 +20,8 @@ for tool in xvfb-run xdotool import compare iconv; do
 done
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  export SDL_AUDIODRIVER=dummy HOME="$2/home"
+  # No journal: the file list then holds only the file saved here.
+  export SDL_AUDIODRIVER=dummy HOME="$2/home" KAZEBAN_JOURNAL_DIR=
   cd "$HOME"
   program=$1 out=$2
   # The middle of square (i, j) on the screen, and a click on it (button 3 promotes).

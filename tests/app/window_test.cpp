@@ -94,7 +94,8 @@ class WindowTest : public QObject {
     QCOMPARE(captions("START2"), QStringList({"先手", "後手"}));
     QCOMPARE(captions("LEVEL"), QStringList({"LEVEL1", "LEVEL2", "LEVEL3"}));
     QCOMPARE(captions("STOP"), QStringList({"最初", "反転"}));
-    QCOMPARE(captions("KIFU"), QStringList({"読込", "書込"}));
+    // The items for the other record formats follow the designed ones.
+    QCOMPARE(captions("KIFU").mid(0, 2), QStringList({"読込", "書込"}));
     QCOMPARE(captions("OPTION"), QStringList({"移動指導", "BGM"}));
 
     QVERIFY(window_->item("LEVEL3")->isChecked());

@@ -224,5 +224,29 @@ TEST(Formats, KazebanGamesForExport) {
       対局棋譜_書出(対局棋譜_解析(ファイル("香落ち.kif")).棋譜, 棋譜形式::棋譜ファイル).成功);
 }
 
+// KIF as other readers take it: a piece that stays unpromoted gets no mark, and a
+// rarer handicap carries its diagram after its name and reads back as that handicap.
+TEST(Formats, KifWrittenForOtherReaders) {
+  const SFEN読込結果 s = SFEN_解析("startpos moves 7g7f 3c3d 8h2b 3a2b");
+  ASSERT_TRUE(s.成功);
+  対局棋譜 g;
+  g.開始局面 = s.局面;
+  g.手 = s.手;
+  const std::string kif = 対局棋譜_書出(g, 棋譜形式::KIFU).バイト列;
+  EXPECT_NE(kif.find("   3 ２二角(88)"), std::string::npos) << kif;
+  EXPECT_EQ(kif.find("不成"), std::string::npos) << kif;
+  for (const char* name : {"香落ち", "三枚落ち", "右七枚落ち"}) {
+    ASSERT_TRUE(手合割の局面(name, g.開始局面));
+    g.手.clear();
+    const std::string h = 対局棋譜_書出(g, 棋譜形式::KIFU).バイト列;
+    const bool common = std::string_view(name) == "香落ち";
+    EXPECT_EQ(h.find("+---------------------------+") == std::string::npos, common) << h;
+    const 対局棋譜読込結果 r = 対局棋譜_解析(h);
+    ASSERT_TRUE(r.成功) << r.理由;
+    EXPECT_EQ(r.棋譜.手合割, name);
+    EXPECT_TRUE(同一局面(r.棋譜.開始局面, g.開始局面)) << name;
+  }
+}
+
 }  // namespace
 }  // namespace kazeban

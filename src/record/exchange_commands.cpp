@@ -1,0 +1,152 @@
+#include "record/exchange_commands.h"
+
+#include <string>
+
+#include "display/board_drawing.h"
+#include "display/piece_drawing.h"
+#include "interop/record_formats.h"
+#include "interop/sfen.h"
+#include "play/start_up.h"
+#include "record/atomic_file.h"
+#include "record/game_exchange.h"
+#include "record/record_commands.h"
+#include "record/record_file.h"
+
+namespace kazeban {
+namespace {
+
+constexpr const char* 取込の題 = "棋譜取込";
+constexpr const char* 貼付けの題 = "棋譜貼付け";
+constexpr const char* 書出の題 = "棋譜書出";
+
+// The file's own name in brackets, for messages.
+std::string 括弧付きの名前(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return "「" + (slash == std::string::npos ? path : path.substr(slash + 1)) + "」";
+}
+
+// Sets up a game that was read and checked, as reading a record file does: start-up
+// again, then its starting position and its moves in record mode, its names, and what
+// was read. A record file is set up by the record file's own steps, exactly as 読込
+// sets it up (its first mover stays on the side that moved first).
+void 記録モードへ(Form1& f, const 対局棋譜読込結果& read, std::string_view bytes) {
+  if (read.形式 == 棋譜形式::棋譜ファイル) {
+    const 棋譜読込結果 own = 棋譜_解析(bytes);
+    if (own.成功) {
+      棋譜_記録モードへ(f, own);
+      return;
+    }
+  }
+
+  // 1. Start-up again: every flag cleared; then record mode.
+  Form_Load(f);
+  GameState& s = f.s;
+  s.KIFU_MODE = ON;
+
+  // 2. The game's starting position on the board and in the hands, drawn again, and
+  // its moves in the record.
+  const bool truncated = 対局棋譜_記録へ(read.棋譜, s) || read.打切り;
+  描画_盤(f.g, s);
+  描画_自持盤(f.g, s);
+  描画_敵持盤(f.g, s);
+  f.由来 = 対局棋譜の由来(read.棋譜, s, truncated);
+
+  // 3. The names, in white.
+  名前_描画(f, f.由来.対局名, f.由来.上側の名, f.由来.下側の名);
+
+  // 4. What was read.
+  f.controls.MessageOK("棋譜", " 読み込みました");
+  if (truncated) {
+    f.controls.MessageOK("棋譜", std::to_string(KIFU_MAX + 1) +
+                                     "手目からあとは読み込んでいません(" +
+                                     std::to_string(KIFU_MAX) + "手まで)");
+  }
+  if (s.KIFU_SAIGO > 0) f.controls.MessageOK("棋譜", "棋譜を '進 'で進めて下さい");
+}
+
+}  // namespace
+
+bool 棋譜ファイル_取込(Form1& f, const std::string& path) {
+  処理ガード guard(f);
+  if (!guard) return false;
+  パネル_隠す(f);
+
+  // 1. The whole file, then the whole game, checked before anything changes.
+  const ファイル読込結果 file = ファイル_読込(path);
+  if (!file.成功) {
+    拒否(f, 取込の題, file.理由);
+    return false;
+  }
+  const 対局棋譜読込結果 read = 対局棋譜_解析(file.バイト列, path);
+  if (!read.成功) {
+    拒否(f, 取込の題, 括弧付きの名前(path) + "の" + read.理由);
+    return false;
+  }
+
+  // 2. On the board.
+  記録モードへ(f, read, file.バイト列);
+  return true;
+}
+
+bool 棋譜_貼付け(Form1& f, std::string_view text) {
+  処理ガード guard(f);
+  if (!guard) return false;
+  パネル_隠す(f);
+  if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+    拒否(f, 貼付けの題, "クリップボードに棋譜がありません");
+    return false;
+  }
+  const 対局棋譜読込結果 read = 対局棋譜_解析(text);
+  if (!read.成功) {
+    拒否(f, 貼付けの題, "貼り付けた棋譜の" + read.理由);
+    return false;
+  }
+  記録モードへ(f, read, text);
+  return true;
+}
+
+bool 棋譜_書出(Form1& f, const std::string& path, const std::string& 今の日時) {
+  処理ガード guard(f);
+  if (!guard) return false;
+
+  // 1. The names typed in the panel's boxes, which hiding it forgets; then the format
+  // the file's name asks for.
+  const 書出の名前 boxes{f.controls.PanelText(2), f.controls.PanelText(3), f.controls.PanelText(4)};
+  パネル_隠す(f);
+  棋譜形式 format{};
+  if (!書出形式(path, format)) {
+    拒否(f, 書出の題,
+         括弧付きの名前(path) + "は書き出せる形式の名前ではありません(.kif .kifu .csa .sfen .usi)");
+    return false;
+  }
+
+  // 2. The game on the board, with the names of the panel's boxes, in that format.
+  const 対局棋譜 game = 書出用の対局(f.s, f.由来, boxes, 今の日時);
+  const 書出結果 out = 対局棋譜_書出(game, format);
+  if (!out.成功) {
+    拒否(f, 書出の題, out.理由);
+    return false;
+  }
+
+  // 3. The file, complete or not at all.
+  const 置換結果 written = ファイル_置換(path, out.バイト列);
+  if (!written.成功) {
+    拒否(f, 書出の題, written.理由);
+    return false;
+  }
+  f.controls.MessageOK(書出の題, "棋譜を書き出しました");
+
+  // 4. A move other programs do not allow ends what they are given: say so.
+  const int kept = static_cast<int>(game.手.size());
+  if (kept < f.s.KIFU_SUU) {
+    f.controls.MessageOK(書出の題, std::to_string(kept + 1) + "手目からあとは書き出していません\n" +
+                                       game.終局コメント);
+  }
+  return true;
+}
+
+std::string 局面_SFEN(Form1& f) {
+  return SFEN_局面(局面(f.s, 盤の手番(f.s, f.由来)), f.s.KIFU_SUU + 1);
+}
+
+}  // namespace kazeban

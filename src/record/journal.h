@@ -1,0 +1,116 @@
+// The game journal: every game played in the window is kept in a file of its own, from
+// its first move, and the file is replaced by a complete new one after every move of
+// either side, so that a game survives the end of the program, a crash or a power loss
+// with every move up to the last (or the one before).
+//
+// A game begins with its first recorded move and goes on while each move extends the
+// moves already kept: a move made after stepping back rewrites the file to the new line
+// of play, while a record that starts again (a new setup, a turned board, a file read
+// and played on from another line) begins a new file. The file is named by the time of
+// the game's first move, "2026-12-08_181403.棋譜", with "-2", "-3" … when the name is
+// taken (by an earlier game of the same second or another program running at once:
+// the name is created exclusively). A game from the even starting position is written
+// as a record file; a game from any other position cannot be, and goes to a ".kif".
+//
+// The journal reaches the disk and the clock only through its port, so the tests run
+// it against a fake; a write that fails leaves the game as it is and is reported once
+// per game.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "record/atomic_file.h"
+#include "record/record_file.h"
+#include "rules/game_state.h"
+
+namespace kazeban {
+
+// A local date and time, to the second.
+struct 日時 {
+  int 年 = 0, 月 = 0, 日 = 0, 時 = 0, 分 = 0, 秒 = 0;
+};
+
+// What the journal needs of the system: the clock and its files.
+class 記録ポート {
+ public:
+  virtual ~記録ポート() = default;
+  virtual 日時 今() = 0;
+  // Makes the folder and any missing parents; "" when it is there, else why not.
+  virtual std::string フォルダを用意(const std::string& folder) = 0;
+  // As ファイル_新規作成 and ファイル_置換.
+  virtual 置換結果 新規作成(const std::string& path, std::string_view bytes) = 0;
+  virtual 置換結果 置換(const std::string& path, std::string_view bytes) = 0;
+};
+
+// The program's port: the local clock and the files of record_file.h.
+class 実の記録ポート : public 記録ポート {
+ public:
+  日時 今() override;
+  std::string フォルダを用意(const std::string& folder) override;
+  置換結果 新規作成(const std::string& path, std::string_view bytes) override;
+  置換結果 置換(const std::string& path, std::string_view bytes) override;
+};
+
+// The names typed in the record panel's boxes, "" for an empty box.
+struct 記録の名前 {
+  std::string 対局名;
+  std::string 先手;
+  std::string 後手;
+};
+
+struct 記録結果 {
+  bool 書いた = false;
+  std::string 場所;       // the game's file, or the folder when no file could be named
+  std::string 理由;       // why nothing was written
+  bool 知らせる = false;  // the first failure of this game: the player is to be told
+};
+
+class 対局記録 {
+ public:
+  // `folder`: where the games go, made when the first game needs it.
+  対局記録(記録ポート& port, std::string folder);
+
+  // After a move was made and recorded (entry KIFU_SUU of `s`): the game's file holds
+  // the moves 1..KIFU_SUU. Names: the boxes' where filled, otherwise "あなた" and
+  // "ｺﾝﾋﾟｭｰﾀ" against the computer, "先手" and "後手" between two people; the game's
+  // name carries the date.
+  記録結果 指した(const GameState& s, const 記録の名前& names);
+
+  // Names typed in the record panel's boxes, which the window empties whenever the
+  // panel hides: they name the game on the board from its next move on, or, typed
+  // before any move of it (KIFU_SUU 0 in `s`), the game about to begin. A box filled
+  // when a move is made takes precedence.
+  void 名前を入力(const 記録の名前& names, const GameState& s);
+
+  const std::string& フォルダ() const { return folder_; }
+  // The file of the game in progress, "" before one was named.
+  const std::string& ファイル() const { return path_; }
+
+ private:
+  // True when `s` continues the game kept: the same start, and its moves before the
+  // last one are moves kept.
+  bool 続きか(const GameState& s, const GameState& start) const;
+  // The whole file of the game on the board, or why it cannot be made.
+  置換結果 中身(const GameState& s, const 記録の名前& names, std::string& bytes) const;
+  // Names a new file for the game and writes it.
+  置換結果 新しいファイル(std::string_view bytes);
+
+  記録ポート& port_;
+  std::string folder_;
+  bool in_game_ = false;
+  GameState start_;             // the position before the first move
+  bool even_ = true;            // start_ is the even starting position
+  std::vector<棋譜の手> kept_;  // the moves last written
+  日時 began_;
+  std::string path_;
+  bool told_ = false;
+  記録の名前 typed_;
+  bool typed_for_next_ = false;  // typed before the game began: not the last game's
+};
+
+// "2026-12-08_181403": the stem of a game's file name.
+std::string 記録の名前部分(const 日時& t);
+
+}  // namespace kazeban

@@ -1,0 +1,25 @@
+#include "record/journal_window.h"
+
+namespace kazeban {
+namespace {
+
+// Text2 the game's name, Text3 the first player's, Text4 the second player's.
+記録の名前 箱の名前(const Form1& f) {
+  return {f.controls.PanelText(2), f.controls.PanelText(3), f.controls.PanelText(4)};
+}
+
+}  // namespace
+
+void 窓の対局記録::名前を入力(Form1& f) {
+  journal_.名前を入力(箱の名前(f), f.s);
+}
+
+void 窓の対局記録::指した(Form1& f) {
+  const 記録結果 r = journal_.指した(f.s, 箱の名前(f));
+  if (r.知らせる) {
+    f.controls.MessageOK("棋譜保存", "対局を記録できません\n" + r.場所 + "\n" + r.理由 +
+                                         "\n対局はこのまま続けられます");
+  }
+}
+
+}  // namespace kazeban

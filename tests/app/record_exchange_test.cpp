@@ -1,0 +1,115 @@
+// The 棋譜 menu's items for the other record formats in the real window, offscreen:
+// they follow the designed items, 取込 and 書出 go through the file dialogs (answered
+// here), and the clipboard takes the position and gives back a pasted game.
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QtTest/QtTest>
+
+#include <memory>
+
+#include "app/kept_image.h"
+#include "app/main_window.h"
+#include "app/record_exchange.h"
+#include "app/window_controls.h"
+#include "fake_sound.h"
+#include "interop/record_formats.h"
+#include "play/form.h"
+
+namespace {
+
+const char kDiagram[] = "sfen 4k4/9/9/9/9/9/9/9/4K4 b G2Pp 1 moves G*5b 5a5b P*5c 5b5c";
+
+}  // namespace
+
+class RecordExchangeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { InstallFontSubstitutes(); }
+
+  void init() {
+    kazeban::testing::ResetFakeSound();
+    window_ = std::make_unique<MainWindow>(QStringLiteral("/nonexistent"));
+    window_->controls().answerBox = [this](const QString& title, const QString& text, bool) {
+      boxes_.push_back(title + QStringLiteral(": ") + text);
+      return true;
+    };
+    window_->controls().onQuit = [] {};
+    window_->Load();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    boxes_.clear();
+  }
+  void cleanup() { window_.reset(); }
+
+  void importAndExportGoThroughTheFileDialogs() {
+    QStringList names;
+    for (const QAction* a : window_->item("KIFU")->menu()->actions()) {
+      names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    }
+    QCOMPARE(names, QStringList({"KIFU_READ", "KIFU_WRITE", "-", "KIFU_IMPORT", "KIFU_EXPORT",
+                                 "SFEN_COPY", "KIFU_PASTE"}));
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("詰将棋.sfen")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kDiagram) > 0);
+    file.close();
+    RecordExchange& x = window_->exchange();
+    QString answer;  // empty: the dialog is cancelled, and nothing changes
+    x.openFileName = [&](const QString&, const QString&, const QString&, QString*) {
+      return answer;
+    };
+    window_->item("KIFU_IMPORT")->trigger();
+    QCOMPARE(window_->form().s.KIFU_MODE, kazeban::OFF);
+    answer = file.fileName();
+    window_->item("KIFU_IMPORT")->trigger();
+    QCOMPARE(window_->form().s.KIFU_SAIGO, 4);
+    window_->item("AFTER")->trigger();
+    window_->item("AFTER")->trigger();
+
+    // A name without an extension takes the filter's; the file holds the moves shown.
+    x.saveFileName = [&](const QString&, const QString&, const QString&, QString* chosen) {
+      *chosen = QStringLiteral("USI (*.usi)");
+      return dir.filePath(QStringLiteral("途中"));
+    };
+    boxes_.clear();
+    window_->item("KIFU_EXPORT")->trigger();
+    QCOMPARE(boxes_, QStringList{QStringLiteral("棋譜書出: 棋譜を書き出しました")});
+    QFile out(dir.filePath(QStringLiteral("途中.usi")));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const kazeban::対局棋譜読込結果 back = kazeban::対局棋譜_解析(out.readAll().toStdString());
+    QVERIFY2(back.成功, back.理由.c_str());
+    QCOMPARE(back.棋譜.手.size(), size_t{2});
+    QCOMPARE(back.棋譜.開始局面.state.SITA_MOCHI[1], 2);
+  }
+
+  void theClipboardTakesThePositionAndGivesAGame() {
+    window_->item("SFEN_COPY")->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1"));
+
+    // A refused paste: the forbidden sound's box, and the image as it was.
+    const QImage before = window_->keptImage().image().copy();
+    QGuiApplication::clipboard()->setText(QStringLiteral("startpos moves 7g7f 7g7f"));
+    window_->item("KIFU_PASTE")->trigger();
+    QCOMPARE(boxes_.size(), 1);
+    QVERIFY(boxes_[0].startsWith(QStringLiteral("棋譜貼付け: ")));
+    QCOMPARE(kazeban::testing::FakeSound().Count("dsPlay", window_->form().handles.SND_KINSI), 1);
+    QVERIFY(window_->keptImage().image() == before);
+
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(kDiagram));
+    window_->item("KIFU_PASTE")->trigger();
+    QCOMPARE(window_->form().s.KIFU_MODE, kazeban::ON);
+    QCOMPARE(window_->form().s.BAN[5][1], kazeban::K_UE_OU);
+  }
+
+ private:
+  std::unique_ptr<MainWindow> window_;
+  QStringList boxes_;
+};
+
+QTEST_MAIN(RecordExchangeTest)
+#include "record_exchange_test.moc"

@@ -1,0 +1,109 @@
+// Writes games for another shogi library to read: seeded random games from the even
+// start, every standard handicap and board diagrams, and games shaped as the window
+// exports them (the top player moved first, KAZEBAN's rule ended it, a handicap grade).
+// Each goes to DIR as NAME.kifu, .kif, .csa and .usi; DIR/expected.tsv holds a line
+// per game: NAME, start SFEN, move count, last SFEN, 手合割, black, white, end word,
+// closing comment, as this library sees the game.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "random_games.h"
+
+namespace kazeban {
+namespace {
+
+// KAZEBAN record lines from `p`: random legal moves until one gives check (the game
+// is then over by KAZEBAN's rule) or `plies` are played.
+std::vector<棋譜の手> 対局の手(Position p, unsigned seed, int plies, bool& ended) {
+  std::mt19937 rng(seed);
+  std::vector<棋譜の手> out;
+  ended = false;
+  while (static_cast<int>(out.size()) < plies && !ended) {
+    棋譜の手 list[標準手の最大数];
+    const int n = 合法手一覧(p, list);
+    if (n == 0) break;
+    out.push_back(list[std::uniform_int_distribution<int>(0, n - 1)(rng)]);
+    指す(p, out.back());
+    ended = 王手されている(p.state, p.toMove);
+  }
+  return out;
+}
+
+bool 書く(const std::filesystem::path& dir, const std::string& name, const 対局棋譜& g,
+          std::ostream& expected) {
+  const std::pair<棋譜形式, const char*> formats[] = {{棋譜形式::KIFU, ".kifu"},
+                                                      {棋譜形式::KIF, ".kif"},
+                                                      {棋譜形式::CSA, ".csa"},
+                                                      {棋譜形式::USI, ".usi"}};
+  for (const auto& [format, ext] : formats) {
+    const 書出結果 w = 対局棋譜_書出(g, format);
+    std::ofstream out(dir / (name + ext), std::ios::binary);
+    if (!w.成功 || !(out << w.バイト列)) {
+      std::cerr << name << ext << ": " << w.理由 << "\n";
+      return false;
+    }
+  }
+  Position last = g.開始局面;
+  for (const 棋譜の手& m : g.手) 指す(last, m);
+  expected << name << '\t' << SFEN_局面(g.開始局面) << '\t' << g.手.size() << '\t'
+           << SFEN_局面(last) << '\t' << g.手合割 << '\t' << g.先手名 << '\t' << g.後手名 << '\t'
+           << g.終局 << '\t' << g.終局コメント << '\n';
+  return true;
+}
+
+int 実行(const std::filesystem::path& dir) {
+  std::filesystem::create_directories(dir);
+  std::ofstream expected(dir / "expected.tsv", std::ios::binary);
+  bool ok = true;
+  unsigned seed = 100;
+  for (const Position& start : 開始局面()) {
+    ok &= 書く(dir, "random" + std::to_string(seed), ランダム対局(start, seed, 60 + seed % 4 * 50),
+               expected);
+    ++seed;
+  }
+  // The window's export: an even game the top player began (written turned round)...
+  Position topFirst = 平手局面();
+  topFirst.toMove = Color::White;
+  bool ended = false;
+  std::vector<棋譜の手> m = 対局の手(topFirst, 7, 50, ended);
+  ok &= 書く(dir, "top-first",
+             KAZEBAN対局から(topFirst, m.data(), static_cast<int>(m.size()), "上の人", "下の人",
+                             "風盤戦", "2026/12/08 18:14:03", ended),
+             expected);
+  // ...a game that ended when a move gave check, with its winner in the result line...
+  for (unsigned s = 1; !ended; ++s) m = 対局の手(平手局面(), s, 300, ended);
+  ok &= 書く(
+      dir, "ended-by-check",
+      KAZEBAN対局から(平手局面(), m.data(), static_cast<int>(m.size()), "上", "下", "", "", true),
+      expected);
+  // ...one cut before a move that leaves a king attacked...
+  const SFEN読込結果 cut = SFEN_解析("startpos moves 7g7f 3c3d 8h3c+ 9c9d", true);
+  ok &= cut.成功 && 書く(dir, "cut",
+                         KAZEBAN対局から(平手局面(), cut.手.data(), static_cast<int>(cut.手.size()),
+                                         "上", "下", "", "", true),
+                         expected);
+  // ...and a handicap from two grades up: the top side's bishop and rook removed, the
+  // top side (上手) to move first.
+  Position grade = 平手局面();
+  grade.state.BAN[8][2] = KARA;
+  grade.state.BAN[2][2] = KARA;
+  grade = 局面(grade.state, Color::White);
+  m = 対局の手(grade, 11, 120, ended);
+  ok &= 書く(dir, "handicap-grade",
+             KAZEBAN対局から(grade, m.data(), static_cast<int>(m.size()), "上手の人", "下手の人",
+                             "", "", ended),
+             expected);
+  return ok && expected.flush() ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace kazeban
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: kazeban-xcheck-games DIR\n";
+    return 2;
+  }
+  return kazeban::実行(argv[1]);
+}
