@@ -16,7 +16,15 @@
 // it records and makes the chosen move and asks COM_王手か whether the game is won.
 // The search leaves BAN as it found it and allocates nothing; it does rewrite the
 // influence map, the king fields, the double-pawn flags and NARI_KOMA.
+//
+// A caller that plays by other rules (the USI engine, for standard shogi) may hand the
+// search a filter: it is asked about every candidate form before that form is scored,
+// the unpromoted and the promoted form of a move separately, and a form it leaves out
+// is neither scored, nor watched, nor ever the best, so it never stops the search
+// early either. Everything else runs as designed, ties included.
 #pragma once
+
+#include <utility>
 
 #include "computer/evaluation.h"
 #include "computer/influence_map.h"
@@ -55,11 +63,19 @@ struct COM結果 {
 // influence counts copied aside.
 void COM_準備(GameState& s, 勢力図& m, COM記録& r);
 
+// The filter that keeps every candidate: the designed search.
+struct 全候補 {
+  constexpr bool operator()(const COM指し手&) const { return true; }
+};
+
 // Steps 7-8 of the turn, after COM_準備: scores every candidate and returns the best.
 // 見る(const COM指し手&, int score) is called for every candidate scored, in order,
-// the unpromoted and the promoted form of a move separately.
-template <typename 観察>
-COM結果 COM_探索(GameState& s, 勢力図& m, COM記録& r, 観察&& 見る) {
+// the unpromoted and the promoted form of a move separately. 残す(const COM指し手&)
+// is asked about each form before it is scored, with the fields filled as the record
+// would hold them; it must not look at the live board, which may already hold the
+// move. A form it answers false for is left out.
+template <typename 観察, typename 選別 = 全候補>
+COM結果 COM_探索(GameState& s, 勢力図& m, COM記録& r, 観察&& 見る, 選別&& 残す = 選別{}) {
   COM結果 out;
   const auto 採点 = [&](const COM指し手& 手) {
     勢力調査(s, m);
@@ -85,24 +101,38 @@ COM結果 COM_探索(GameState& s, 勢力図& m, COM記録& r, 観察&& 見る) 
           s.BAN[x][y] = KARA;
           s.BAN[x2][y2] = koma;
 
-          // 7.3 Score it: unpromoted, promoted when it must, or both when it may.
+          // 7.3 Score it: unpromoted, promoted when it must, or both when it may. A
+          // form the filter leaves out is skipped; with none left, so is the move.
           COM指し手 手{x, y, x2, y2, koma, koma, captured};
-          int score;
+          int score = 点_初期;
+          bool scored = false;
           if (調査_駒成(s, x, y, x2, y2, koma) == OFF) {
-            score = 採点(手);
+            if (残す(std::as_const(手))) {
+              score = 採点(手);
+              scored = true;
+            }
           } else if (移動後チェック(y2, koma) == OFF) {
             手.NARI = s.NARI_KOMA;
-            s.BAN[x2][y2] = 手.NARI;
-            score = 採点(手);
+            if (残す(std::as_const(手))) {
+              s.BAN[x2][y2] = 手.NARI;
+              score = 採点(手);
+              scored = true;
+            }
           } else {
-            score = 採点(手);
             COM指し手 成り = 手;
             成り.NARI = s.NARI_KOMA;
-            s.BAN[x2][y2] = 成り.NARI;
-            const int score2 = 採点(成り);
-            if (score2 > score) {
-              score = score2;
-              手 = 成り;
+            if (残す(std::as_const(手))) {
+              score = 採点(手);
+              scored = true;
+            }
+            if (残す(std::as_const(成り))) {
+              s.BAN[x2][y2] = 成り.NARI;
+              const int score2 = 採点(成り);
+              if (!scored || score2 > score) {
+                score = score2;
+                手 = 成り;
+              }
+              scored = true;
             }
           }
 
@@ -112,7 +142,7 @@ COM結果 COM_探索(GameState& s, 勢力図& m, COM記録& r, 観察&& 見る) 
 
           // 7.5 A strictly better score becomes the best; capturing the person's
           // king as the new best ends the search.
-          if (score > r.SAIKOU_TEN) {
+          if (scored && score > r.SAIKOU_TEN) {
             r.SAIKOU_TEN = score;
             out.最善 = 手;
             out.指し手あり = true;
@@ -138,8 +168,9 @@ COM結果 COM_探索(GameState& s, 勢力図& m, COM記録& r, 観察&& 見る) 
           if (移動チェック(s, -1, k, x2, y2, piece) != ON) continue;
 
           // 8.2 Drop, score, take back.
-          s.BAN[x2][y2] = piece;
           const COM指し手 手{-1, k, x2, y2, piece, piece, KARA};
+          if (!残す(手)) continue;
+          s.BAN[x2][y2] = piece;
           const int score = 採点(手);
           s.BAN[x2][y2] = KARA;
 

@@ -37,10 +37,10 @@ usr=$stage/usr
 
 # 1. The layout.
 [[ $(ls -A "$stage") == usr ]] || fail "installed outside the prefix: $(ls -A "$stage" | tr '\n' ' ')"
-for f in bin/kazeban bin/kazeban-think bin/kazeban-convert lib/kazeban/libkazeban_sound.so.1 \
+for f in bin/kazeban bin/kazeban-think bin/kazeban-convert bin/kazeban-usi lib/kazeban/libkazeban_sound.so.1 \
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
   share/icons/hicolor/scalable/apps/$id.svg share/man/man6/kazeban.6.gz \
-  share/man/man1/kazeban-think.1.gz share/man/man1/kazeban-convert.1.gz share/doc/kazeban/copyright share/doc/kazeban/changelog.gz; do
+  share/man/man1/kazeban-think.1.gz share/man/man1/kazeban-convert.1.gz share/man/man1/kazeban-usi.1.gz share/doc/kazeban/copyright share/doc/kazeban/changelog.gz; do
   [[ -e $usr/$f ]] || fail "missing $f"
 done
 for size in 16 24 32 48 64 128 256 512; do
@@ -62,14 +62,14 @@ appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >"$stage/a
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/kazeban" --version)
 [[ $version =~ ^kazeban\ [0-9.]+$ ]] || fail "kazeban --version printed [$version]"
 version=${version#kazeban }
-for tool in kazeban-think kazeban-convert; do
+for tool in kazeban-think kazeban-convert kazeban-usi; do
   [[ $("$usr/bin/$tool" --version) == "$tool $version" ]] || fail "$tool --version"
 done
 release=$(grep -o '<release version="[^"]*"' "$usr/share/metainfo/$id.metainfo.xml" | head -n 1)
 [[ $release == "<release version=\"$version\"" ]] || fail "metainfo's newest release is not $version"
 [[ $(zcat "$usr/share/doc/kazeban/changelog.gz" | head -n 1) == "kazeban ($version)"* ]] ||
   fail "changelog's newest entry is not $version"
-for page in man6/kazeban.6.gz man1/kazeban-think.1.gz man1/kazeban-convert.1.gz; do
+for page in man6/kazeban.6.gz man1/kazeban-think.1.gz man1/kazeban-convert.1.gz man1/kazeban-usi.1.gz; do
   [[ $(zcat "$usr/share/man/$page" | grep '^\.TH ') == *"\"KAZEBAN $version\""* ]] || fail "$page is not of $version"
 done
 
