@@ -115,4 +115,35 @@ void 指す(Position& p, const 棋譜の手& m) {
   p.toMove = 相手(p.toMove);
 }
 
+Position 回した局面(const Position& p) {
+  GameState s;
+  初期設定_状態(s);
+  for (int i = 1; i <= 9; ++i) {
+    for (int j = 1; j <= 9; ++j) s.BAN[i][j] = -p.state.BAN[10 - i][10 - j];
+  }
+  for (int k = 1; k <= 7; ++k) {
+    s.SITA_MOCHI[k] = p.state.UE_MOCHI[k];
+    s.UE_MOCHI[k] = p.state.SITA_MOCHI[k];
+  }
+  return 局面(s, 相手(p.toMove));
+}
+
+棋譜の手 回した手(const 棋譜の手& m) {
+  棋譜の手 out;
+  if (m.MOTO_I == 11 || m.MOTO_I == -1) {
+    const int kind = 駒種類(m.KOMA);
+    out.MOTO_I = m.MOTO_I == 11 ? -1 : 11;
+    out.MOTO_J = m.MOTO_I == 11 ? kind : kind + 2;
+  } else {
+    out.MOTO_I = 10 - m.MOTO_I;
+    out.MOTO_J = 10 - m.MOTO_J;
+  }
+  out.SAKI_I = 10 - m.SAKI_I;
+  out.SAKI_J = 10 - m.SAKI_J;
+  out.NARI = -m.NARI;
+  out.KOMA = -m.KOMA;
+  out.TORI = -m.TORI;
+  return out;
+}
+
 }  // namespace kazeban

@@ -44,4 +44,11 @@ bool 同一局面(const Position& a, const Position& b);
 // their totals and the king squares change, and the other side is to move.
 void 指す(Position& p, const 棋譜の手& m);
 
+// The position seen from the other side: square (i, j) becomes (10 - i, 10 - j), every
+// code changes sign, the hands change places and the other colour is to move.
+Position 回した局面(const Position& p);
+
+// A move of `回した局面(p)` as the same move of p, and back: a drop keeps its kind.
+棋譜の手 回した手(const 棋譜の手& m);
+
 }  // namespace kazeban

@@ -57,7 +57,7 @@ TEST(USITurn, ForbiddenMovesAreLeftOutInsideTheSearchAndBlackPlaysTheTurnedChoic
     SCOPED_TRACE(e.what);
     const Position w = 読む(e.white);
     const Position b = 読む(e.black);
-    ASSERT_TRUE(同一局面(盤を回す(w), b));
+    ASSERT_TRUE(同一局面(回した局面(w), b));
     for (int level = 1; level <= 3; ++level) {
       SCOPED_TRACE(level);
       EXPECT_EQ(選ぶ(w, level, false), e.standard_white);
@@ -86,7 +86,7 @@ TEST(USITurn, ACheckLeftStandingIsTheDesignedChoiceOnlyUnderKazebansRules) {
 // search scores (for positions where it meets them all).
 std::string 合法な最善(const Position& p, int level) {
   const bool 回す = p.toMove == Color::Black;
-  const Position q = 回す ? 盤を回す(p) : p;
+  const Position q = 回す ? 回した局面(p) : p;
   GameState s = q.state;
   s.COM_LEVEL = level;
   勢力図 m;
@@ -104,7 +104,7 @@ std::string 合法な最善(const Position& p, int level) {
   });
   EXPECT_FALSE(res.打切り);
   if (!any) return "resign";
-  return USI_指し手(回す ? 手を回す(best) : best);
+  return USI_指し手(回す ? 回した手(best) : best);
 }
 
 TEST(USITurn, StandardChoiceIsTheFirstBestAllowedCandidateOnBothSides) {
@@ -130,7 +130,7 @@ TEST(USITurn, StandardChoiceIsTheFirstBestAllowedCandidateOnBothSides) {
 TEST(USITurn, TurningRoundTwiceGivesThePositionAndTheMoveBack) {
   // Black and white each hold a bishop; white's king stands on 4b, black's pawn on 7f.
   const Position p = 読む("startpos moves 7g7f 3c3d 8h2b+ 3a2b 6i7h 5a4b 2g2f 6c6d 2f2e");
-  const Position q = 盤を回す(p);
+  const Position q = 回した局面(p);
   EXPECT_EQ(q.toMove, Color::Black);
   EXPECT_EQ(q.state.SITA_MOCHI[6], 1);
   EXPECT_EQ(q.state.SITA_MOCHI_SU, 1);
@@ -139,14 +139,14 @@ TEST(USITurn, TurningRoundTwiceGivesThePositionAndTheMoveBack) {
   EXPECT_EQ(q.state.SITA_OU_I, 4);  // on 6h, KAZEBAN's column 4
   EXPECT_EQ(q.state.SITA_OU_J, 8);
   EXPECT_EQ(q.state.BAN[7][4], K_UE_HU);  // black's pawn on 7f, now white's on 3d
-  EXPECT_TRUE(同一局面(盤を回す(q), p));
+  EXPECT_TRUE(同一局面(回した局面(q), p));
   const 棋譜の手 drop{11, 8, 4, 5, K_SITA_KAKU, K_SITA_KAKU, KARA};  // B*6e
-  const 棋譜の手 turned = 手を回す(drop);
+  const 棋譜の手 turned = 回した手(drop);
   EXPECT_EQ(turned, (棋譜の手{-1, 6, 6, 5, K_UE_KAKU, K_UE_KAKU, KARA}));
   EXPECT_EQ(USI_指し手(turned), "B*4e");
-  EXPECT_EQ(手を回す(turned), drop);
+  EXPECT_EQ(回した手(turned), drop);
   const 棋譜の手 move{2, 8, 8, 2, K_SITA_NARIKAKU, K_SITA_KAKU, K_UE_KAKU};  // 8h2b+
-  EXPECT_EQ(USI_指し手(手を回す(move)), "2b8h+");
+  EXPECT_EQ(USI_指し手(回した手(move)), "2b8h+");
 }
 
 TEST(USITurn, NothingAllowedMeansResignation) {

@@ -14,43 +14,10 @@ namespace {
 
 }  // namespace
 
-Position 盤を回す(const Position& p) {
-  GameState g;
-  初期設定_状態(g);
-  for (int i = 1; i <= BAN_SUU; ++i) {
-    for (int j = 1; j <= BAN_SUU; ++j) g.BAN[10 - i][10 - j] = -p.state.BAN[i][j];
-  }
-  for (int k = 1; k <= 7; ++k) {
-    g.SITA_MOCHI[k] = p.state.UE_MOCHI[k];
-    g.UE_MOCHI[k] = p.state.SITA_MOCHI[k];
-  }
-  return 局面(g, 相手(p.toMove));
-}
-
-棋譜の手 手を回す(const 棋譜の手& m) {
-  棋譜の手 out = m;
-  if (m.MOTO_I == -1) {
-    out.MOTO_I = 11;
-    out.MOTO_J = m.MOTO_J + 2;
-  } else if (m.MOTO_I == 11) {
-    out.MOTO_I = -1;
-    out.MOTO_J = m.MOTO_J - 2;
-  } else {
-    out.MOTO_I = 10 - m.MOTO_I;
-    out.MOTO_J = 10 - m.MOTO_J;
-  }
-  out.SAKI_I = 10 - m.SAKI_I;
-  out.SAKI_J = 10 - m.SAKI_J;
-  out.NARI = -m.NARI;
-  out.KOMA = -m.KOMA;
-  out.TORI = -m.TORI;
-  return out;
-}
-
 USI思考結果 USI_思考(const Position& p, int level, bool kazebanRules) {
   // 1. The computer moves for the top side: black's position is turned round.
   const bool 回す = p.toMove == Color::Black;
-  const Position q = 回す ? 盤を回す(p) : p;
+  const Position q = 回す ? 回した局面(p) : p;
 
   // 2. The state as the window leaves it before the computer's turn: the position's
   // board, hands, totals and king squares, the level, the computer to move.
@@ -79,7 +46,7 @@ USI思考結果 USI_思考(const Position& p, int level, bool kazebanRules) {
   if (!res.指し手あり) return out;
   out.指し手あり = true;
   out.点 = res.点;
-  out.手 = 回す ? 手を回す(記録行(res.最善)) : 記録行(res.最善);
+  out.手 = 回す ? 回した手(記録行(res.最善)) : 記録行(res.最善);
   return out;
 }
 

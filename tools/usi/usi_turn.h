@@ -16,13 +16,6 @@
 
 namespace kazeban {
 
-// The position seen from the other side: square (i, j) becomes (10 - i, 10 - j), every
-// code changes sign, the hands change places and the other colour is to move.
-Position 盤を回す(const Position& p);
-
-// A move of `盤を回す(p)` as the same move of p.
-棋譜の手 手を回す(const 棋譜の手& m);
-
 struct USI思考結果 {
   bool 指し手あり = false;  // false: nothing is allowed, the engine resigns
   棋譜の手 手;              // the move for the side to move of the position given
