@@ -68,22 +68,13 @@ constexpr 終局対応 終局表[] = {
     {"%HIKIWAKE", "中断"},
 };
 
-struct CSA読み手 {
-  対局棋譜読込結果 r;
-  対局棋譜& g = r.棋譜;
+struct CSA読み手 : 読み手の土台 {
   GameState 盤;
   bool 局面あり = false;  // PI or P lines were read
   bool 始まった = false;
-  bool 終わった = false;
   Color 手番 = Color::Black;
-  Position p;
 
   CSA読み手() { 初期設定_状態(盤); }
-
-  bool 拒否(int line, std::string_view why) {
-    r.理由 = 行の理由(line, why);
-    return false;
-  }
 
   void 盤を空に() {
     if (局面あり) return;
@@ -246,16 +237,7 @@ struct CSA読み手 {
         m = 盤上の手(p, fi, fj, ti, tj, after != code);
         if (m.NARI != after) return 拒否(line, std::string(s) + ": 移動元の駒と合いません");
       }
-      const 標準判定結果 j = 標準判定(p, m);
-      if (j != 標準判定結果::合法) return 拒否(line, std::string(s) + ": " + 標準判定の説明(j));
-      if (static_cast<int>(g.手.size()) >= KIFU_MAX) {
-        r.打切り = true;
-        終わった = true;
-        return true;
-      }
-      g.手.push_back(m);
-      指す(p, m);
-      return true;
+      return 手を加える(line, m, s);
     }
     if (c == '%') {
       if (!開始(line)) return false;

@@ -30,6 +30,25 @@ std::string_view 一字(std::string_view& s);
 // "5行目: why".
 std::string 行の理由(int line, std::string_view why);
 
+// What every reader of moves keeps: the result being read, the position the next move
+// is played in, and whether the game's end was reached. Not copied: g refers into r.
+struct 読み手の土台 {
+  読み手の土台() = default;
+  読み手の土台(const 読み手の土台&) = delete;
+  読み手の土台& operator=(const 読み手の土台&) = delete;
+
+  対局棋譜読込結果 r;
+  対局棋譜& g = r.棋譜;
+  Position p;
+  bool 終わった = false;
+
+  // Refuses the text at `line`; always false.
+  bool 拒否(int line, std::string_view why);
+  // Checks the move against p and plays it; `text` names it in a refusal. Past
+  // KIFU_MAX moves the reading ends with 打切り set.
+  bool 手を加える(int line, const 棋譜の手& m, std::string_view text);
+};
+
 // Kind 1..7 (P L N S G B R), 8 for the king, of a Japanese piece name, with whether
 // it is promoted; false for anything else. Names: 歩 香 桂 銀 金 角 飛 玉 王 と 成香
 // 杏 成桂 圭 成銀 全 馬 龍 竜.

@@ -86,29 +86,20 @@ bool 持駒を読む(std::string_view v, int (&hand)[8]) {
   return black == wins ? 対局結果::先手勝ち : 対局結果::後手勝ち;
 }
 
-struct KIF読み手 {
-  対局棋譜読込結果 r;
-  対局棋譜& g = r.棋譜;
+struct KIF読み手 : 読み手の土台 {
   std::string 手合割名;
   bool 手合割あり = false;
   int 盤図の段 = 0;
   GameState 盤図;
   bool 後手番 = false;
   bool 始まった = false;
-  bool 終わった = false;
   bool KI2 = false;
-  Position p;
 
   KIF読み手() {
     初期設定_状態(盤図);
     for (auto& col : 盤図.BAN) {
       for (int& sq : col) sq = KARA;
     }
-  }
-
-  bool 拒否(int line, std::string_view why) {
-    r.理由 = 行の理由(line, why);
-    return false;
   }
 
   // Fixes the starting position once the moves begin.
@@ -129,21 +120,6 @@ struct KIF読み手 {
       g.手合割 = "平手";
     }
     g.開始局面 = p;
-    return true;
-  }
-
-  bool 手を加える(int line, const 棋譜の手& m, std::string_view text) {
-    const 標準判定結果 j = 標準判定(p, m);
-    if (j != 標準判定結果::合法) {
-      return 拒否(line, std::string(text) + ": " + 標準判定の説明(j));
-    }
-    if (static_cast<int>(g.手.size()) >= KIFU_MAX) {
-      r.打切り = true;
-      終わった = true;
-      return true;
-    }
-    g.手.push_back(m);
-    指す(p, m);
     return true;
   }
 
