@@ -167,6 +167,19 @@ struct 作業局面 {
   }
 };
 
+// True when, with the piece on (fi, fj) moved to (ti, tj), the king of `black` then
+// standing on (ki, kj) is not attacked. The board is left as it was.
+bool 指して安全か(作業局面& w, bool black, int fi, int fj, int ti, int tj, int ki, int kj) {
+  const int piece = w.b[fi][fj];
+  const int there = w.b[ti][tj];
+  w.b[fi][fj] = KARA;
+  w.b[ti][tj] = piece;
+  const bool attacked = 利き_盤(w.b, ki, kj, !black);
+  w.b[ti][tj] = there;
+  w.b[fi][fj] = piece;
+  return !attacked;
+}
+
 // After a pawn of the side opposite `black` dropped on (pi, pj) checks the king of
 // `black`: true when that king has any legal answer. A check by an adjacent pawn can
 // only be answered by taking the pawn or moving the king.
@@ -179,25 +192,13 @@ bool 逃げ道あり(作業局面& w, bool black, int pi, int pj) {
     const int x = ki + d[0];
     const int y = kj + d[1];
     if (!盤内(x, y) || 味方(w.b[x][y], black)) continue;
-    const int there = w.b[x][y];
-    w.b[ki][kj] = KARA;
-    w.b[x][y] = king;
-    const bool attacked = 利き_盤(w.b, x, y, !black);
-    w.b[x][y] = there;
-    w.b[ki][kj] = king;
-    if (!attacked) return true;
+    if (指して安全か(w, black, ki, kj, x, y, x, y)) return true;
   }
-  const int pawn = w.b[pi][pj];
   for (int x = 1; x <= BAN_SUU; ++x) {
     for (int y = 1; y <= BAN_SUU; ++y) {
       const int c = w.b[x][y];
       if (!味方(c, black) || c == king || !届く(w.b, x, y, pi, pj)) continue;
-      w.b[x][y] = KARA;
-      w.b[pi][pj] = c;
-      const bool attacked = 利き_盤(w.b, ki, kj, !black);
-      w.b[pi][pj] = pawn;
-      w.b[x][y] = c;
-      if (!attacked) return true;
+      if (指して安全か(w, black, x, y, pi, pj, ki, kj)) return true;
     }
   }
   return false;
