@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "record/record_file.h"
-#include "record/replay.h"
+#include "storage/record_file.h"
+#include "storage/replay.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 // hand row (kind + 2) as its row, a drop by white from column -1 with the kind.
 #pragma once
 
-#include "record/record_file.h"
 #include "rules/game_state.h"
+#include "storage/record_file.h"
 
 namespace kazeban {
 

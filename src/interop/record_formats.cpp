@@ -2,8 +2,8 @@
 
 #include "interop/formats_internal.h"
 #include "interop/sfen.h"
-#include "record/cp932.h"
 #include "rules/pieces.h"
+#include "storage/cp932.h"
 
 namespace kazeban {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "interop/position.h"
-#include "record/record_file.h"
+#include "storage/record_file.h"
 
 namespace kazeban {
 

@@ -7,10 +7,10 @@
 #include "interop/record_formats.h"
 #include "interop/sfen.h"
 #include "play/start_up.h"
-#include "record/atomic_file.h"
 #include "record/game_exchange.h"
 #include "record/record_commands.h"
-#include "record/record_file.h"
+#include "storage/atomic_file.h"
+#include "storage/record_file.h"
 
 namespace kazeban {
 namespace {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "interop/position.h"
-#include "record/record_file.h"
-#include "record/replay.h"
 #include "rules/pieces.h"
+#include "storage/record_file.h"
+#include "storage/replay.h"
 
 namespace kazeban {
 namespace {

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "interop/record_formats.h"
-#include "record/replay.h"
+#include "storage/replay.h"
 
 namespace kazeban {
 namespace {

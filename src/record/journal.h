@@ -21,9 +21,9 @@
 #include <string_view>
 #include <vector>
 
-#include "record/atomic_file.h"
-#include "record/record_file.h"
 #include "rules/game_state.h"
+#include "storage/atomic_file.h"
+#include "storage/record_file.h"
 
 namespace kazeban {
 

@@ -5,8 +5,8 @@
 #include "display/text_drawing.h"
 #include "play/handicap_caption.h"
 #include "play/start_up.h"
-#include "record/replay.h"
 #include "sound/kazeban_sound.h"
+#include "storage/replay.h"
 
 namespace kazeban {
 namespace {

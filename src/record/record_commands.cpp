@@ -5,8 +5,8 @@
 
 #include "display/panel.h"
 #include "play/start_up.h"
-#include "record/record_file.h"
 #include "sound/kazeban_sound.h"
+#include "storage/record_file.h"
 
 namespace kazeban {
 namespace {

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "play/form.h"
-#include "record/record_file.h"
+#include "storage/record_file.h"
 
 namespace kazeban {
 

@@ -8,7 +8,7 @@
 
 #include "interop/formats_internal.h"
 #include "interop/sfen.h"
-#include "record/cp932.h"
+#include "storage/cp932.h"
 
 namespace kazeban {
 namespace {

@@ -12,8 +12,8 @@
 #include "computer/search.h"
 #include "play/computer_turn.h"
 #include "play_fixture.h"
-#include "record/replay.h"
 #include "rules/move.h"
+#include "storage/replay.h"
 
 namespace kazeban::testing {
 

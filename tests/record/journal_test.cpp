@@ -12,8 +12,8 @@
 #include "file_helpers.h"
 #include "interop/record_formats.h"
 #include "record/journal.h"
-#include "record/replay.h"
 #include "rules/move.h"
+#include "storage/replay.h"
 
 namespace kazeban::testing {
 namespace {

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "legal_moves.h"
-#include "record/replay.h"
 #include "rules/move.h"
 #include "rules/move_check.h"
 #include "rules/pieces.h"
 #include "rules/promotion.h"
+#include "storage/replay.h"
 
 namespace kazeban::testing {
 

@@ -27,12 +27,12 @@
 
 #include "computer/search.h"
 #include "interop/record_formats.h"
-#include "record/record_file.h"
-#include "record/replay.h"
 #include "rules/move.h"
 #include "rules/move_check.h"
 #include "rules/pieces.h"
 #include "rules/promotion.h"
+#include "storage/record_file.h"
+#include "storage/replay.h"
 #include "think_output.h"
 
 namespace kazeban {

@@ -33,11 +33,11 @@
 
 #include "interop/sfen.h"
 #include "interop/standard_rules.h"
-#include "record/record_file.h"
-#include "record/replay.h"
 #include "rules/move_check.h"
 #include "rules/pieces.h"
 #include "rules/promotion.h"
+#include "storage/record_file.h"
+#include "storage/replay.h"
 #include "usi_engine.h"
 
 namespace kazeban {

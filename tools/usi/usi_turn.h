@@ -12,7 +12,7 @@
 #include <string>
 
 #include "interop/position.h"
-#include "record/record_file.h"
+#include "storage/record_file.h"
 
 namespace kazeban {
 

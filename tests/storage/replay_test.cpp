@@ -1,16 +1,16 @@
 // Stepping through the record: each forward step puts the board and the hands where
 // the game had them, each step back undoes exactly one, through drops of both sides,
 // captures, promotions and a captured king.
-#include "record/replay.h"
+#include "storage/replay.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "random_record.h"
-#include "record/record_file.h"
 #include "scripted_game.h"
 #include "state_snapshot.h"
+#include "storage/record_file.h"
 
 namespace kazeban {
 namespace {

@@ -1,4 +1,4 @@
-#include "record/replay.h"
+#include "storage/replay.h"
 
 #include "rules/pieces.h"
 

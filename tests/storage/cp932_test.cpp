@@ -1,6 +1,6 @@
 // The name lines' code page: known CP932 bytes both ways, the characters that need
 // CP932 rather than plain Shift_JIS, and damaged bytes read without harm.
-#include "record/cp932.h"
+#include "storage/cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <string>
 
-#include "record/atomic_file.h"
-#include "record/record_file.h"
+#include "storage/atomic_file.h"
+#include "storage/record_file.h"
 
 namespace kazeban {
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "file_helpers.h"
-#include "record/record_file.h"
+#include "storage/record_file.h"
 
 namespace kazeban {
 namespace {

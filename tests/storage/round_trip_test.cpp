@@ -6,8 +6,8 @@
 #include <random>
 
 #include "random_record.h"
-#include "record/record_file.h"
-#include "record/replay.h"
+#include "storage/record_file.h"
+#include "storage/replay.h"
 
 namespace kazeban {
 namespace {

@@ -15,9 +15,9 @@
 #include <filesystem>
 
 #include "file_helpers.h"
-#include "record/record_file.h"
-#include "record/replay.h"
 #include "scripted_game.h"
+#include "storage/record_file.h"
+#include "storage/replay.h"
 
 namespace kazeban {
 namespace {

@@ -1,11 +1,11 @@
-#include "record/record_file.h"
+#include "storage/record_file.h"
 
 #include <cstdio>
 #include <utility>
 
-#include "record/cp932.h"
-#include "record/replay.h"
 #include "rules/pieces.h"
+#include "storage/cp932.h"
+#include "storage/replay.h"
 
 namespace kazeban {
 namespace {
