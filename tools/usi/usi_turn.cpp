@@ -27,7 +27,6 @@ USI局面記録 記録(const Position& p) {
     k.持駒[1][n] = static_cast<uint8_t>(p.state.UE_MOCHI[n]);
   }
   k.先手番 = p.toMove == Color::Black;
-  k.王手 = 王手されている(p.state, p.toMove);
   return k;
 }
 
@@ -36,7 +35,7 @@ bool 同じ局面(const USI局面記録& a, const USI局面記録& b) {
          std::memcmp(a.持駒, b.持駒, sizeof a.持駒) == 0;
 }
 
-// The position after move m, as 指す plays it; the check flag is not kept.
+// The position after move m, as 指す plays it.
 USI局面記録 指した後(USI局面記録 k, const 棋譜の手& m) {
   const int mover = k.先手番 ? 0 : 1;
   int16_t& to = k.盤[(m.SAKI_I - 1) * 9 + m.SAKI_J - 1];
@@ -62,12 +61,25 @@ std::vector<USI局面記録> 連続王手の千日手(std::span<const USI局面�
   if (経過.size() < 2) return out;
   const size_t n = 経過.size() - 1;
   const bool 自分 = 経過[n].先手番;
+
+  // Whether the side to move of a recorded position stands in check, on a board filled
+  // from the record; asked only while the checks go on, from the latest back.
+  GameState g;
+  const auto 王手か = [&g](const USI局面記録& k) {
+    for (int i = 1; i <= BAN_SUU; ++i) {
+      for (int j = 1; j <= BAN_SUU; ++j) g.BAN[i][j] = k.盤[(i - 1) * 9 + j - 1];
+    }
+    return 王手されている(g, k.先手番 ? Color::Black : Color::White);
+  };
+
+  bool checked = false;  // the position after this side's move had the other in check
   for (size_t k = n; k-- > 0;) {
     if (経過[k].先手番 == 自分) {
-      if (!経過[k + 1].王手) break;  // this move did not check: the run ends here
+      if (!checked) break;  // this move did not check: the run ends here
       continue;
     }
-    if (!経過[k].王手) continue;
+    checked = 王手か(経過[k]);
+    if (!checked) continue;
     int times = 0;
     bool later = false;
     for (size_t j = 0; j <= n; ++j) {

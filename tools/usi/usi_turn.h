@@ -26,12 +26,11 @@
 namespace kazeban {
 
 // One position of the game, as the repetition test compares them: the board, both
-// hands and the side to move, and whether that side stands in check.
+// hands and the side to move.
 struct USI局面記録 {
   int16_t 盤[81] = {};
   uint8_t 持駒[2][8] = {};  // black's, then white's, by kind 1..7
   bool 先手番 = true;
-  bool 王手 = false;  // not compared: it follows from the rest
 };
 
 // The game's positions from `start` through each move in turn, `start` first.
