@@ -14,15 +14,20 @@ constexpr int 絶対値(int v) {
 
 int 盤評価(const GameState& s, const 勢力図& m, const COM記録& r, int cap, int pc, int fx, int fy,
            int tx, int ty) {
+  // 2. Check given wins, unless the piece that gives it is an unpromoted pawn. (Step 1,
+  // the score starting from zero, opens the rest below.)
+  if (m.SEIRYOKU_UE[s.SITA_OU_I][s.SITA_OU_J] > 0) return pc == K_UE_HU ? -点_勝ち : 点_勝ち;
+  return 盤評価_王手を除く(s, m, r, cap, pc, fx, fy, tx, ty);
+}
+
+int 盤評価_王手を除く(const GameState& s, const 勢力図& m, const COM記録& r, int cap, int pc,
+                      int fx, int fy, int tx, int ty) {
   const auto& B = s.BAN;
   const auto& SS = m.SEIRYOKU_SITA;
   const auto& SU = m.SEIRYOKU_UE;
 
   // 1. Start from zero.
   int S = 0;
-
-  // 2. Check given wins, unless the piece that gives it is an unpromoted pawn.
-  if (SU[s.SITA_OU_I][s.SITA_OU_J] > 0) return pc == K_UE_HU ? -点_勝ち : 点_勝ち;
 
   // 3. Check suffered loses.
   if (SS[s.UE_OU_I][s.UE_OU_J] > 0) return -点_勝ち;

@@ -23,6 +23,12 @@ namespace kazeban {
 int 盤評価(const GameState& s, const 勢力図& m, const COM記録& r, int cap, int pc, int fx, int fy,
            int tx, int ty);
 
+// The same score with the check given left out (step 2): what the rest of the terms
+// make of the position. Used only to report a move that checks without ending the
+// game, as under standard shogi; the search never calls it.
+int 盤評価_王手を除く(const GameState& s, const 勢力図& m, const COM記録& r, int cap, int pc,
+                      int fx, int fy, int tx, int ty);
+
 // The level-3 block of rules for pc, applied to the score S reached by the levels
 // below; returns the final score.
 int 盤評価_駒別(const GameState& s, const 勢力図& m, const COM記録& r, int S, int cap, int pc,

@@ -24,6 +24,14 @@ grep -qE "^bestmove [1-9][a-i][1-9][a-i]\+?$" <<<"$got" || fail "no board move: 
 got=$( { head -c 2097152 /dev/zero | tr '\0' 'x'; printf '\nisready\n'; } | "$usi")
 [[ $got == $'info string a line longer than 1 MiB was skipped\nreadyok' ]] || fail "long line: $got"
 
+# A NUL byte is a byte of its line like any other.
+got=$(printf 'isready\0x\nisready\nposition startpos\0 moves 7g7f\ngo\n' | "$usi" | grep -c "^readyok$\|^bestmove ")
+[[ $got -eq 2 ]] || fail "NUL bytes: $got of readyok and bestmove"
+
+# A position line too long to read forgets the position before it.
+got=$( { printf 'position startpos\nposition sfen '; head -c 2097152 /dev/zero | tr '\0' 'x'; printf '\ngo\n'; } | "$usi")
+[[ $got == *$'\nbestmove resign' ]] || fail "long position: $got"
+
 # Input ending without quit, and without a final line end.
 got=$(printf 'isready' | "$usi"); rc=$?
 [[ $rc -eq 0 && $got == readyok ]] || fail "end of input: rc $rc, $got"

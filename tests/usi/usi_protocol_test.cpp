@@ -37,23 +37,93 @@ TEST(USIProtocol, GoAnswersAtOnceWithInfoAndBestmove) {
   // A pawn on 1h guarded by white's king mates black's king on 1i ... the position where
   // standard shogi's only mate is the gold drop.
   const std::string pos = "position sfen 9/9/9/9/9/9/7k1/7N1/7NK w gp 1";
-  for (const char* go : {"go", "go btime 0 wtime 0 byoyomi 1000", "go infinite",
+  for (const char* go : {"go", "go btime 0 wtime 0 byoyomi 1000",
                          "go btime 60000 wtime 60000 binc 1000 winc 1000", "go nodes 5"}) {
-    EXPECT_EQ(会話({pos, go}), "info depth 1 score cp 99980 pv G*1h\nbestmove G*1h\n") << go;
+    EXPECT_EQ(会話({pos, go}), "info depth 1 score mate 1 pv G*1h\nbestmove G*1h\n") << go;
   }
   EXPECT_EQ(会話({"setoption name KazebanRules value true", pos, "go"}),
             "info depth 1 score cp 99980 pv 2g2h\nbestmove 2g2h\n");
 }
 
-TEST(USIProtocol, PonderHoldsTheAnswerUntilStopOrPonderhit) {
-  for (const char* end : {"stop", "ponderhit"}) {
+TEST(USIProtocol, AHeldAnswerComesOnceAndOnlyForItsPosition) {
+  // After "go ponder", stop or ponderhit; after "go infinite", stop only. A new position,
+  // go or usinewgame drops it.
+  struct 例 {
+    const char* go;
+    std::vector<std::string> meanwhile;
+    const char* end;
+    bool answered;
+  };
+  const 例 cases[] = {
+      {"go ponder", {"isready"}, "stop", true},
+      {"go ponder", {}, "ponderhit", true},
+      {"go infinite", {"isready", "ponderhit"}, "stop", true},
+      {"go ponder", {"position startpos"}, "stop", false},
+      {"go ponder", {"usinewgame"}, "stop", false},
+      {"go infinite", {"position startpos", "go"}, "stop", false},
+  };
+  for (const 例& c : cases) {
+    SCOPED_TRACE(std::string(c.go) + " then " + c.end);
     USI対話 e;
-    EXPECT_EQ(会話(e, {"position startpos moves 7g7f", "go ponder"}), "");
-    const std::string answer = 会話(e, {end});
-    EXPECT_NE(answer.find("bestmove "), std::string::npos) << end;
+    EXPECT_EQ(会話(e, {"position startpos moves 7g7f", c.go}), "");
+    // Meanwhile, readyok and the answer to a new go only.
+    std::string expected;
+    for (const std::string& l : c.meanwhile) {
+      if (l == "isready") expected += "readyok\n";
+      if (l == "go") expected = 会話({"position startpos", "go"});
+    }
+    EXPECT_EQ(会話(e, c.meanwhile), expected);
+    const std::string answer = 会話(e, {c.end});
+    EXPECT_EQ(answer.find("\nbestmove ") != std::string::npos, c.answered) << answer;
     EXPECT_EQ(会話(e, {"stop"}), "");  // once only
   }
   EXPECT_EQ(会話({"go mate 1000"}), "checkmate notimplemented\n");
+}
+
+TEST(USIProtocol, UnderTheStandardRulesACheckIsNotAWinUnlessItMates) {
+  // Black's bishop checks from 3c and is simply taken: the check is the designed choice
+  // at every level, a win under KAZEBAN's rules, a loss of material under the standard.
+  for (const char* level : {"1", "2", "3"}) {
+    const std::string setup = std::string("setoption name Level value ") + level;
+    const std::string pos = "position startpos moves 7g7f 3c3d";
+    EXPECT_EQ(会話({setup, "setoption name KazebanRules value true", pos, "go"}),
+              "info depth 1 score cp 99980 pv 8h3c\nbestmove 8h3c\n");
+    const std::string out = 会話({setup, pos, "go"});
+    ASSERT_TRUE(out.starts_with("info depth 1 score cp -")) << out;
+    EXPECT_LT(std::stoi(out.substr(22)), 0);
+    EXPECT_GE(std::stoi(out.substr(22)), -30000);
+    EXPECT_TRUE(out.ends_with(" pv 8h3c\nbestmove 8h3c\n")) << out;
+    // Without a check both rules report alike.
+    EXPECT_EQ(会話({setup, "position startpos", "go"}),
+              会話({setup, "setoption name KazebanRules value true", "position startpos", "go"}));
+  }
+}
+
+TEST(USIProtocol, ACheckRepeatedAFourthTimeIsLeftOutUnderTheStandardRules) {
+  // White's rook checks black's king from 5h and 5i in turn as the king steps between 1h
+  // and 1i; the position after 5i5h has stood three times. Then the same turned round,
+  // black's rook checking.
+  const char* const white =
+      "position sfen k8/9/9/9/9/9/9/4r3K/9 b - 1 moves 1h1i 5h5i 1i1h 5i5h 1h1i 5h5i 1i1h";
+  const char* const black =
+      "position sfen 9/k3R4/9/9/9/9/9/9/8K w - 1 moves 9b9a 5b5a 9a9b 5a5b 9b9a 5b5a 9a9b";
+  struct 例 {
+    std::string position;
+    const char* rules;
+    const char* best;
+  };
+  const 例 cases[] = {
+      {std::string(white), "false", "5i5h"},  // the third time: played
+      {std::string(white) + " 5i5h 1h1i 5h5i 1i1h", "false", "5i5h+"},
+      {std::string(white) + " 5i5h 1h1i 5h5i 1i1h", "true", "5i5h"},
+      {"position sfen k8/9/9/9/9/9/9/8K/4r4 w - 1", "false", "5i5h"},  // no history
+      {std::string(black) + " 5a5b 9b9a 5b5a 9a9b", "false", "5a5b+"},
+  };
+  for (const 例& c : cases) {
+    const std::string out =
+        会話({std::string("setoption name KazebanRules value ") + c.rules, c.position, "go"});
+    EXPECT_TRUE(out.ends_with(std::string("\nbestmove ") + c.best + "\n")) << c.position << out;
+  }
 }
 
 TEST(USIProtocol, OptionsAreSetAndBadValuesRefused) {
@@ -124,6 +194,8 @@ TEST(USIProtocol, UnderKazebansRulesTheSideNotToMoveMayStandInCheck) {
       {"position sfen 4k4/9/9/9/4R4/4r4/9/9/4K4 b - 1", false},
       {"position sfen 4k4/9/9/9/4R4/9/9/9/4K4 b - x", false},
       {"position sfen 4k4/9/9/9/4R4/9/9/9/4K4 b - 1 moves 5e5a+", false},
+      // White's rook checks black's king from 1i, its own king left in check.
+      {"position sfen 4k4/9/9/9/4R4/9/P8/8r/4K4 b - 1 moves 9g9f 1h1i", false},
   };
   for (const 例& c : cases) {
     USI対話 e;
@@ -143,7 +215,13 @@ TEST(USIProtocol, UnknownCommandsAndQuit) {
   EXPECT_TRUE(e.行(std::string("\x01\xff\0x", 4), out));
   EXPECT_TRUE(e.行("   ", out));
   EXPECT_TRUE(e.行("gameover win", out));
-  EXPECT_EQ(out, "info string unknown command hello\ninfo string unknown command ?\xff?x\n");
+  EXPECT_TRUE(e.行("position startpos moves 7g7f 7g7f", out));
+  EXPECT_TRUE(e.行("position sfen 4k4/9/9/9/9/9/4P4/9/4K4 b P 1 moves P*5e", out));
+  EXPECT_EQ(out,
+            "info string unknown command hello\n"
+            "info string unknown command \\x01\\xFF\\x00x\n"
+            "info string position refused: move 2 7g7f: the move cannot be read\n"
+            "info string position refused: move 1 P*5e: a second unpromoted pawn in a file\n");
   EXPECT_FALSE(e.行("quit", out));
 }
 

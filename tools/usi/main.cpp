@@ -1,7 +1,6 @@
 // kazeban-usi: KAZEBAN's computer player for other shogi programs, speaking USI over
 // standard input and output.
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -18,30 +17,22 @@ void 書く(const std::string& text) {
   std::fflush(stdout);
 }
 
-// Reads one line without its end into `line`; false at the end of the input with
-// nothing read. `too_long` tells that the line was longer than the limit and was
-// dropped.
+// Reads one line without its end into `line`, whatever bytes it holds; false at the
+// end of the input with nothing read. `too_long` tells that the line was longer than
+// the limit: only its first 1 MiB is kept.
 bool 一行(std::string& line, bool& too_long) {
   line.clear();
   too_long = false;
-  bool any = false;
-  char buf[4096];
-  while (std::fgets(buf, sizeof buf, stdin) != nullptr) {
-    any = true;
-    const size_t n = std::strlen(buf);  // a NUL byte ends the chunk early: harmless
-    const bool end = n > 0 && buf[n - 1] == '\n';
-    const size_t keep = end ? n - 1 : n;
-    if (!too_long) {
-      if (line.size() + keep > 行の上限) {
-        too_long = true;
-        line.clear();
-      } else {
-        line.append(buf, keep);
-      }
+  int c = std::getc(stdin);
+  if (c == EOF) return false;
+  for (; c != EOF && c != '\n'; c = std::getc(stdin)) {
+    if (line.size() < 行の上限) {
+      line += static_cast<char>(c);
+    } else {
+      too_long = true;
     }
-    if (end) return true;
   }
-  return any;
+  return true;
 }
 
 int 使い方(FILE* to) {
@@ -73,7 +64,8 @@ int main(int argc, char** argv) {
   while (一行(line, too_long)) {
     out.clear();
     if (too_long) {
-      書く("info string a line longer than 1 MiB was skipped\n");
+      engine.飛ばした行(line, out);
+      書く(out);
       continue;
     }
     const bool more = engine.行(line, out);

@@ -16,7 +16,8 @@
 // and at the end of the game that the record written as SFEN with its moves (and, from
 // the even start, as a .棋譜 file) reads back to the same moves and replays through
 // the same position after every move. A game ends when the side to move has nothing
-// to play, when a king would be taken (KAZEBAN's rules) or after 300 moves.
+// to play, when a king would be taken or both kings stand attacked (KAZEBAN's rules)
+// or after 300 moves.
 // Stops after N games (default 1000) or S seconds, whichever comes first; prints the
 // count, the games per second and the results; exits 1 on the first failure, naming
 // the game, its seed and the position. --record writes every game played under the
@@ -160,6 +161,13 @@ class 対局 {
     // could take the king wins.
     int result = 0;
     while (static_cast<int>(手_.size()) < 手数上限) {
+      // Under KAZEBAN's rules a move may attack a king while leaving its own attacked;
+      // with both kings attacked, the side to move could take the other's.
+      if (rules_ && 王手されている(p_.state, Color::Black) &&
+          王手されている(p_.state, Color::White)) {
+        result = p_.toMove == Color::Black ? 1 : -1;
+        break;
+      }
       const int player = p_.toMove == Color::Black ? players_.black : players_.white;
       棋譜の手 m;
       const int legal = 合法手一覧(p_, 一覧_);
@@ -226,12 +234,27 @@ class 対局 {
     if (out.find("info string") != std::string::npos) throw 失敗{"the engine said: " + out};
     const std::string mv = out.substr(at + 9, out.size() - at - 10);
     if (mv == "resign") return false;
-    if (out.find("info depth 1 score cp ") != 0 ||
+    if ((out.find("info depth 1 score cp ") != 0 && out.find("info depth 1 score mate 1 ") != 0) ||
         out.find(" pv " + mv + "\n") == std::string::npos) {
       throw 失敗{"no info line before the move: " + out};
     }
     if (!USI_指し手解析(p_, mv, m)) throw 失敗{"the engine's move does not read: " + mv};
+    if (!rules_) 評価値の検査(out, m);
     return true;
+  }
+
+  // Under the standard rules a move that mates is reported "mate 1", and any other
+  // check within 30000 centipawns.
+  void 評価値の検査(const std::string& out, const 棋譜の手& m) {
+    Position after = p_;
+    kazeban::指す(after, m);
+    const bool check = 王手されている(after.state, after.toMove);
+    const bool mate = check && 合法手一覧(after, 返し手_.data()) == 0;
+    const bool said_mate = out.starts_with("info depth 1 score mate 1 ");
+    if (said_mate != mate) throw 失敗{"a mate reported wrongly: " + out};
+    if (check && !mate && std::abs(std::stoi(out.substr(22))) > 30000) {
+      throw 失敗{"a check reported beyond 30000 centipawns: " + out};
+    }
   }
 
   bool ランダム(int legal, 棋譜の手& m) {
@@ -302,6 +325,7 @@ class 対局 {
   std::vector<棋譜の手> 手_;
   std::vector<盤面> 局面列_;
   棋譜の手 一覧_[標準手の最大数];
+  std::array<棋譜の手, 標準手の最大数> 返し手_;  // the replies to the engine's move
 };
 
 long 数(const char* t) {

@@ -3,17 +3,20 @@
 // lines between the streams.
 //
 // Commands: usi, isready, setoption, usinewgame, position, go (any arguments; the
-// answer comes at once, or at stop or ponderhit after "go ponder"), stop, ponderhit,
-// gameover, quit. Anything else is answered with an "info string" line and otherwise
-// ignored; so is a position that cannot be read or played from, after which go
-// answers "bestmove resign".
+// answer comes at once, at stop or ponderhit after "go ponder", at stop after "go
+// infinite"), stop, ponderhit, gameover, quit. Anything else is answered with an
+// "info string" line and otherwise ignored; so is a position that cannot be read or
+// played from, after which go answers "bestmove resign". Every line written is 7-bit
+// ASCII: bytes of the input that are not are written escaped.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "interop/position.h"
 #include "interop/sfen.h"
+#include "usi_turn.h"
 
 namespace kazeban {
 
@@ -30,6 +33,10 @@ class USI対話 {
   // Handles one command line (its line end removed) and appends the answer, each line
   // ending in '\n', to `out`. False once the line was quit.
   bool 行(std::string_view line, std::string& out);
+
+  // A line too long to be read, of which `head` is the start: reported, and when it
+  // was a position command, the position is forgotten as if it had been refused.
+  void 飛ばした行(std::string_view head, std::string& out);
 
   int level() const { return level_; }
   bool kazebanRules() const { return kazebanRules_; }
@@ -49,9 +56,12 @@ class USI対話 {
   bool 読込規則_ = false;
   bool 局面あり_ = false;  // the text read into a position the engine can play from
   Position 局面_;
+  std::vector<USI局面記録> 経過_;  // the game's positions through 局面_
 
-  // The answer held back during "go ponder" until stop or ponderhit.
+  // The answer held back during "go ponder" until stop or ponderhit, or during "go
+  // infinite" until stop; dropped by a new position, go or usinewgame.
   std::string 保留_;
+  bool 止めるまで_ = false;
 };
 
 }  // namespace kazeban
