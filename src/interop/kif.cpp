@@ -174,6 +174,8 @@ struct KIF読み手 : 読み手の土台 {
   // the line being read: a variation hangs from the lines of this path.
   変化手順 本譜;
   std::vector<読み筋> 経路;
+  // The comment the last line added to, while only comment lines follow it.
+  std::string* 続くコメント = nullptr;
 
   KIF読み手() {
     初期設定_状態(盤図);
@@ -238,11 +240,13 @@ struct KIF読み手 : 読み手の土台 {
     今().終わった = true;
   }
 
-  // The end of a line: a foul with no end word lost the game.
+  // The end of a line: a foul with no end word lost the game; notes left empty at
+  // the end are not kept.
   void 筋を閉じる() {
     if (経路.empty()) return;
     変化手順& l = *今().手順;
     if (l.最終手反則 && l.終局.empty()) l.終局 = "反則勝ち";
+    while (!l.注記.empty() && l.注記.back().空か()) l.注記.pop_back();
   }
 
   // "変化：12手": a line that replaces move 12 of the path read last.
@@ -474,8 +478,10 @@ struct KIF読み手 : 読み手の土台 {
         return;  // before a variation's first move: no move holds it
       }
     }
-    if (!into->empty()) *into += '\n';
+    // Lines of one comment are joined, an empty first line included.
+    if (into == 続くコメント) *into += '\n';
     *into += raw;
+    続くコメント = into;
   }
 
   bool 行(int line, std::string_view raw) {
@@ -485,6 +491,7 @@ struct KIF読み手 : 読み手の土台 {
       コメント(raw);
       return true;
     }
+    続くコメント = nullptr;
     if (先頭(t, "変化")) {
       // Some writers put a "変化：" line among the headers: it means nothing there.
       return 始まった ? 変化(line, t) : true;
@@ -531,7 +538,6 @@ struct KIF読み手 : 読み手の土台 {
     g.終局 = std::move(本譜.終局);
     g.終局注記 = std::move(本譜.終局注記);
     g.最終手反則 = 本譜.最終手反則;
-    while (!g.注記.empty() && g.注記.back().空か()) g.注記.pop_back();
     if (g.最終手反則) {
       Position after = 局面の後(g, g.手.size());
       after.toMove = 相手(after.toMove);  // the side to move after the foul
