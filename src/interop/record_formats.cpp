@@ -322,7 +322,9 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
     case 棋譜形式::USI: {
       Position p = g.開始局面;
       std::string moves;
-      for (size_t k = 0; k < g.手.size(); ++k) {
+      // A foul that ended the game has no place here: the moves stop before it.
+      const size_t playable = g.手.size() - (g.最終手反則 && !g.手.empty() ? 1 : 0);
+      for (size_t k = 0; k < playable; ++k) {
         const 標準判定結果 j = 標準判定(p, g.手[k]);
         if (j != 標準判定結果::合法) {
           r.理由 = std::to_string(k + 1) + "手目: " + 標準判定の説明(j);
@@ -333,7 +335,7 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
         指す(p, g.手[k]);
       }
       if (format == 棋譜形式::SFEN) {
-        r.バイト列 = SFEN_局面(p, static_cast<int>(g.手.size()) + 1) + "\n";
+        r.バイト列 = SFEN_局面(p, static_cast<int>(playable) + 1) + "\n";
       } else {
         r.バイト列 = 同一局面(g.開始局面, 平手局面()) ? "position startpos"
                                                       : "position sfen " + SFEN_局面(g.開始局面);

@@ -125,6 +125,8 @@ TEST(KifLossless, RecordsOtherProgramsWrite) {
       Position before = r.棋譜.開始局面;
       for (size_t k = 0; k + 1 < r.棋譜.手.size(); ++k) 指す(before, r.棋譜.手[k]);
       EXPECT_TRUE(同一局面(formats::局面の後(r.棋譜, r.棋譜.手.size()), before)) << c.名;
+      EXPECT_EQ(対局棋譜_書出(r.棋譜, 棋譜形式::SFEN).バイト列,
+                SFEN_局面(before, static_cast<int>(r.棋譜.手.size())) + "\n");
     }
   }
 }
