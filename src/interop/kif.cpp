@@ -13,6 +13,9 @@ namespace {
 
 constexpr std::string_view 全角空白 = "\xE3\x80\x80";
 
+// How much of a word or a move a refusal quotes, leaving room for the reason.
+constexpr size_t 引用の長さ = 60;
+
 bool 先頭(std::string_view s, std::string_view p) {
   return s.starts_with(p);
 }
@@ -200,7 +203,8 @@ struct KIF読み手 : 読み手の土台 {
       if (*flaw != '\0') return 拒否(line, std::string("盤面図: ") + flaw);
       g.手合割 = 手合割の名(p) == 手合割名 ? 手合割名 : "";
     } else if (手合割あり && 手合割名 != "その他") {
-      if (!手合割の局面(手合割名, p)) return 拒否(line, "手合割がわかりません: " + 手合割名);
+      if (!手合割の局面(手合割名, p))
+        return 拒否(line, "手合割がわかりません: " + 引用(手合割名, 引用の長さ));
       g.手合割 = 手合割名;
     } else {
       p = 平手局面();
@@ -221,7 +225,7 @@ struct KIF読み手 : 読み手の土台 {
   }
 
   bool 終局(int line, std::string_view word, std::string_view rest) {
-    if (!終局語か(word)) return 拒否(line, "指し手が読めません: " + std::string(word));
+    if (!終局語か(word)) return 拒否(line, "指し手が読めません: " + 引用(word, 引用の長さ));
     変化手順& l = *今().手順;
     l.終局 = std::string(word);
     時間を読む(rest, l.終局注記);
@@ -420,7 +424,7 @@ struct KIF読み手 : 読み手の土台 {
       const std::string_view text = 空白除去(t.substr(0, end));
       t.remove_prefix(end);
       if ((p.toMove == Color::Black) != black) {
-        return 拒否(line, std::string(mark) + std::string(text) + ": 手番が違います");
+        return 拒否(line, std::string(mark) + 引用(text, 引用の長さ) + ": 手番が違います");
       }
       if (終局語か(text)) {
         if (!終局(line, text, {})) return false;
@@ -429,7 +433,7 @@ struct KIF読み手 : 読み手の土台 {
       棋譜の手 m;
       std::string why;
       if (!KI2_指し手(p, text, 前の手(), m, why)) {
-        return 拒否(line, std::string(mark) + std::string(text) + ": " + why);
+        return 拒否(line, std::string(mark) + 引用(text, 引用の長さ) + ": " + why);
       }
       if (!指す手(line, m, std::string(mark) + std::string(text))) return false;
     }
@@ -452,7 +456,7 @@ struct KIF読み手 : 読み手の土台 {
       手合割あり = true;
       Position unused;
       if (手合割名 != "その他" && !手合割の局面(手合割名, unused)) {
-        return 拒否(line, "手合割がわかりません: " + 手合割名);
+        return 拒否(line, "手合割がわかりません: " + 引用(手合割名, 引用の長さ));
       }
     } else if (key == "先手の持駒" || key == "下手の持駒") {
       if (!持駒を読む(value, 盤図.SITA_MOCHI)) return 拒否(line, "持駒が読めません");
