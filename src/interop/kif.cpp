@@ -533,9 +533,18 @@ struct KIF読み手 : 読み手の土台 {
     return 拒否(line, "読めない行です");
   }
 
+  // Variations of one line from its last move back to its first, as they are written:
+  // a record that lists them otherwise describes the same tree.
+  static void 並べる(std::vector<変化手順>& variations) {
+    std::stable_sort(variations.begin(), variations.end(),
+                     [](const 変化手順& a, const 変化手順& b) { return a.分岐 > b.分岐; });
+    for (変化手順& v : variations) 並べる(v.変化);
+  }
+
   // Moves the main line into the game once the whole text is read.
   void 終える() {
     筋を閉じる();
+    並べる(本譜.変化);
     g.手 = std::move(本譜.手);
     g.注記 = std::move(本譜.注記);
     g.変化 = std::move(本譜.変化);
