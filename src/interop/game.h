@@ -29,8 +29,9 @@ struct 手の注記 {
   std::string コメント;  // the move's comment lines joined by '\n', without * or '
   int 消費秒 = -1;       // the time the move took (KIF's first figure, CSA's T); -1: none
   int 累計秒 = -1;       // the mover's total so far (KIF's second figure); -1: none
+  std::string しおり;    // KIF's bookmark ("&" line), without the &
 
-  bool 空か() const { return コメント.empty() && 消費秒 < 0 && 累計秒 < 0; }
+  bool 空か() const { return コメント.empty() && 消費秒 < 0 && 累計秒 < 0 && しおり.empty(); }
   bool operator==(const 手の注記&) const = default;
 };
 
@@ -69,7 +70,8 @@ struct 対局棋譜 {
   // Kept so that nothing a record holds is lost in a conversion.
   std::vector<手の注記> 注記;  // parallel to 手; may be shorter (missing = none)
   std::string 開始コメント;    // the comment before the first move
-  手の注記 終局注記;           // the end line's time (its comment is 終局コメント)
+  std::string 開始しおり;      // the bookmark of the start
+  手の注記 終局注記;  // the end line's time and bookmark (its comment is 終局コメント)
   std::vector<変化手順> 変化;  // variations of the main line, ordered as in 変化手順
   // Every header line as written (key, value), in order, the ones with fields above
   // included, so that a KIF is written back with all of them. Keys are KIF's names (棋戦,
