@@ -831,6 +831,9 @@ struct KIF書き手 {
       out += line.終局;
       out.append(static_cast<size_t>(std::max(0, 12 - 桁数(line.終局))), ' ');
       時間を書く(out, line.終局注記, totals, p.toMove == Color::Black ? 0 : 1);
+      bool branches = line.手.empty() && at.別手あり;
+      for (const 変化手順& v : variations) branches = branches || v.分岐 == line.手.size();
+      if (branches) out += '+';
       out += "\r\n";
     }
     コメントを書く(out, line.終局注記.コメント);
