@@ -1,5 +1,7 @@
 #include "interop/record_formats.h"
 
+#include <cctype>
+
 #include "interop/formats_internal.h"
 #include "interop/sfen.h"
 #include "rules/pieces.h"
@@ -46,17 +48,71 @@ bool UTF8か(std::string_view s) {
   return true;
 }
 
-// The text of a record in UTF-8: a BOM or well-formed UTF-8 is taken as UTF-8
-// (".kifu", "#KIF version=2.0 encoding=UTF-8", CSA V3.0), anything else as CP932.
+// The length of the well-formed UTF-8 character of more than one byte at the start of
+// s, or 0.
+size_t UTF8の字(std::string_view s) {
+  if (s.empty() || static_cast<unsigned char>(s.front()) < 0x80) return 0;
+  const auto b = static_cast<unsigned char>(s.front());
+  const size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+  return n <= s.size() && UTF8か(s.substr(0, n)) ? n : 0;
+}
+
+// Whether the record says it is UTF-8: a BOM, or "encoding=UTF-8" on a comment line at
+// its start ("#KIF version=2.0 encoding=UTF-8", CSA's "'encoding=UTF-8").
+bool UTF8と宣言(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return true;
+  std::string head(bytes.substr(0, 512));
+  for (char& c : head) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const size_t at = head.find("encoding=utf-8");
+  if (at == std::string::npos) return false;
+  const size_t line = head.find_last_of("\r\n", at);
+  const char first = head[line == std::string::npos ? 0 : line + 1];
+  return first == '#' || first == '\'';
+}
+
+// The text of a record in UTF-8: well-formed UTF-8 is taken as UTF-8 (".kifu", CSA
+// V3.0), anything else as CP932, except that a record declared UTF-8 stays UTF-8 with
+// what cannot be decoded replaced, as long as most of its characters beyond ASCII are
+// UTF-8: some writers declare UTF-8 and write Shift_JIS throughout.
 std::string 文書(std::string_view bytes, bool& utf8) {
   utf8 = false;
-  if (bytes.starts_with("\xEF\xBB\xBF")) {
-    bytes.remove_prefix(3);
-    utf8 = true;
-  }
-  if (utf8 || UTF8か(bytes)) {
+  const bool declared = UTF8と宣言(bytes);
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  if (UTF8か(bytes)) {
     for (const char c : bytes) utf8 = utf8 || static_cast<unsigned char>(c) >= 0x80;
     return std::string(bytes);
+  }
+  if (declared) {
+    size_t good = 0;
+    size_t bad = 0;
+    for (size_t k = 0; k < bytes.size();) {
+      const size_t n = UTF8の字(bytes.substr(k));
+      if (n > 0) {
+        ++good;
+        k += n;
+      } else {
+        bad += static_cast<unsigned char>(bytes[k]) >= 0x80;
+        ++k;
+      }
+    }
+    if (good > bad) {
+      std::string out;
+      out.reserve(bytes.size() + bad * 2);
+      for (size_t k = 0; k < bytes.size();) {
+        const size_t n = UTF8の字(bytes.substr(k));
+        if (n > 0) {
+          out.append(bytes.substr(k, n));
+          k += n;
+        } else if (static_cast<unsigned char>(bytes[k]) >= 0x80) {
+          out += "\xEF\xBF\xBD";  // U+FFFD
+          ++k;
+        } else {
+          out += bytes[k++];
+        }
+      }
+      utf8 = true;
+      return out;
+    }
   }
   return CP932文書からUTF8(bytes);
 }
@@ -266,7 +322,9 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
     case 棋譜形式::USI: {
       Position p = g.開始局面;
       std::string moves;
-      for (size_t k = 0; k < g.手.size(); ++k) {
+      // A foul that ended the game has no place here: the moves stop before it.
+      const size_t playable = g.手.size() - (g.最終手反則 && !g.手.empty() ? 1 : 0);
+      for (size_t k = 0; k < playable; ++k) {
         const 標準判定結果 j = 標準判定(p, g.手[k]);
         if (j != 標準判定結果::合法) {
           r.理由 = std::to_string(k + 1) + "手目: " + 標準判定の説明(j);
@@ -277,7 +335,7 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
         指す(p, g.手[k]);
       }
       if (format == 棋譜形式::SFEN) {
-        r.バイト列 = SFEN_局面(p, static_cast<int>(g.手.size()) + 1) + "\n";
+        r.バイト列 = SFEN_局面(p, static_cast<int>(playable) + 1) + "\n";
       } else {
         r.バイト列 = 同一局面(g.開始局面, 平手局面()) ? "position startpos"
                                                       : "position sfen " + SFEN_局面(g.開始局面);
