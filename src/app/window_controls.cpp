@@ -9,12 +9,14 @@
 
 #include <cmath>
 
+#include "app/language.h"
 #include "app/record_panel.h"
 
 namespace {
 
+// A box's title or text in the window's language.
 QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  return TranslateText("Message", QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
 }
 
 int Pixels(int twips) {
@@ -68,8 +70,8 @@ bool WindowControls::MessageYesNo(std::string_view title, std::string_view text)
   if (answerBox) return answerBox(Q(title), Q(text), true);
   ButtonsOnlyBox box(QMessageBox::Warning, Q(title), Q(text), QMessageBox::NoButton, &window_);
   box.setTextFormat(Qt::PlainText);
-  QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-  box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+  QPushButton* yes = box.addButton(Q(QT_TRANSLATE_NOOP("Message", "はい")), QMessageBox::YesRole);
+  box.addButton(Q(QT_TRANSLATE_NOOP("Message", "いいえ")), QMessageBox::NoRole);
   box.setDefaultButton(yes);
   box.exec();
   return box.clickedButton() == yes;

@@ -1,0 +1,171 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <array>
+
+namespace {
+
+const QString kLanguageKey = QStringLiteral("Window/language");
+
+QSettings Settings() {
+  return QSettings(QStringLiteral("KAZEBAN"), QStringLiteral("KAZEBAN"));
+}
+
+// Texts the game assembles from fixed parts, whole.
+[[maybe_unused]] constexpr const char* kWholeTexts[] = {
+    QT_TRANSLATE_NOOP("Message", "あなたの勝ちです"),
+    QT_TRANSLATE_NOOP("Message", "ｺﾝﾋﾟｭｰﾀの勝ちです"),
+    QT_TRANSLATE_NOOP("Message", "先手の勝ちです"),
+    QT_TRANSLATE_NOOP("Message", "後手の勝ちです"),
+    QT_TRANSLATE_NOOP("Message", "Direct Soundインターフェースが作成できません。"),
+    // Why a file could not be read or written.
+    QT_TRANSLATE_NOOP("Message", "見つかりません"),
+    QT_TRANSLATE_NOOP("Message", "途中にフォルダでないものがあります"),
+    QT_TRANSLATE_NOOP("Message", "許可がありません"),
+    QT_TRANSLATE_NOOP("Message", "読み取り専用の場所です"),
+    QT_TRANSLATE_NOOP("Message", "ディスクに空きがありません"),
+    QT_TRANSLATE_NOOP("Message", "フォルダです"),
+    QT_TRANSLATE_NOOP("Message", "名前が長すぎます"),
+    QT_TRANSLATE_NOOP("Message", "ファイルが大きすぎます"),
+    QT_TRANSLATE_NOOP("Message", "入出力エラーです"),
+    QT_TRANSLATE_NOOP("Message", "リンクが循環しています"),
+    QT_TRANSLATE_NOOP("Message", "ファイル名がありません"),
+    QT_TRANSLATE_NOOP("Message", "空の行です"),
+    QT_TRANSLATE_NOOP("Message", "王は打てません"),
+    QT_TRANSLATE_NOOP("Message", "同じ時刻の記録が多すぎます"),
+    QT_TRANSLATE_NOOP("Message", "1行目: 棋譜の形式がわかりません"),
+};
+
+// Captions of menu items the window may carry besides those it builds here.
+[[maybe_unused]] constexpr const char* kOtherCaptions[] = {
+    QT_TRANSLATE_NOOP("Menu", "前回の対局"),  QT_TRANSLATE_NOOP("Menu", "標準ﾙｰﾙ"),
+    QT_TRANSLATE_NOOP("Menu", "対局(ｴﾝｼﾞﾝ)"), QT_TRANSLATE_NOOP("Menu", "ｴﾝｼﾞﾝ設定…"),
+    QT_TRANSLATE_NOOP("Menu", "投了"),
+};
+
+// Messages with parts, most particular first: a part is translated in turn.
+constexpr const char* kPatterns[] = {
+    QT_TRANSLATE_NOOP("Message", "%1。元のファイルはそのままです"),
+    QT_TRANSLATE_NOOP("Message", "%1手目からあとは読み込んでいません(%2手まで)"),
+    QT_TRANSLATE_NOOP("Message", "%1手目からあとは書き出していません\n%2"),
+    QT_TRANSLATE_NOOP("Message", "対局を記録できません\n%1\n%2\n対局はこのまま続けられます"),
+    QT_TRANSLATE_NOOP("Message",
+                      "「%1」は書き出せる形式の名前ではありません(.kif .kifu .csa .sfen .usi)"),
+    QT_TRANSLATE_NOOP("Message", "貼り付けた棋譜の%1"),
+    QT_TRANSLATE_NOOP("Message", "「%1」が見つかりません"),
+    QT_TRANSLATE_NOOP("Message", "「%1」を開けません（%2）"),
+    QT_TRANSLATE_NOOP("Message", "「%1」を読み込めません（%2）"),
+    QT_TRANSLATE_NOOP("Message", "「%1」はフォルダです"),
+    QT_TRANSLATE_NOOP("Message", "「%1」は普通のファイルではありません"),
+    QT_TRANSLATE_NOOP("Message", "「%1」は大きすぎて棋譜ファイルではありません"),
+    QT_TRANSLATE_NOOP("Message", "「%1」はすでにあります"),
+    QT_TRANSLATE_NOOP("Message", "「%1」に書き込めません（%2）"),
+    QT_TRANSLATE_NOOP("Message", "「%1」は書き込みが許可されていないため上書きできません"),
+    QT_TRANSLATE_NOOP("Message", "保存先のフォルダ「%1」がありません"),
+    QT_TRANSLATE_NOOP("Message", "保存先のフォルダ「%1」に書き込む許可がありません"),
+    QT_TRANSLATE_NOOP("Message", "保存先のフォルダ「%1」にファイルを作れません（%2）"),
+    QT_TRANSLATE_NOOP("Message", "「%1」を書き込めませんでした（%2）"),
+    QT_TRANSLATE_NOOP("Message", "「%1」を作れませんでした（%2）"),
+    QT_TRANSLATE_NOOP("Message", "「%1」という名前のフォルダがあるため書き込めません"),
+    QT_TRANSLATE_NOOP("Message", "「%1」を置き換えられませんでした（%2）"),
+    QT_TRANSLATE_NOOP("Message", "フォルダ「%1」を作れません（%2）"),
+    QT_TRANSLATE_NOOP("Message", "「%1」はフォルダではありません"),
+    QT_TRANSLATE_NOOP("Message", "「%1」を読み込めません。"),
+    QT_TRANSLATE_NOOP("Message", "「%1」は空のファイルです。"),
+    QT_TRANSLATE_NOOP("Message", "「%1」は音声ファイルとしては大きすぎます。"),
+    QT_TRANSLATE_NOOP("Message", "「%1」を開けません。"),
+    QT_TRANSLATE_NOOP("Message", "「%1」はWAVE形式の音声ファイルではありません。"),
+    QT_TRANSLATE_NOOP("Message", "「%1」は途中で切れています。"),
+    QT_TRANSLATE_NOOP("Message", "「%1」は再生できない形式の音声ファイルです。"),
+    QT_TRANSLATE_NOOP("Message", "「%1」の%2"),
+    QT_TRANSLATE_NOOP("Message", "%1行目: %2"),
+    QT_TRANSLATE_NOOP("Message", "%1手目: %2"),
+    QT_TRANSLATE_NOOP("Message", "エラー番号 %1"),
+};
+
+// A pattern as a regular expression over a whole text: each %n a part.
+const QRegularExpression& PatternExpression(std::size_t k) {
+  static const auto expressions = [] {
+    std::array<QRegularExpression, std::size(kPatterns)> all;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      QString re = QRegularExpression::escape(QString::fromUtf8(kPatterns[i]));
+      re.replace(QRegularExpression(QStringLiteral(R"(\\%(\d))")), QStringLiteral("(.+?)"));
+      all[i] = QRegularExpression(QLatin1Char('^') + re + QLatin1Char('$'),
+                                  QRegularExpression::DotMatchesEverythingOption);
+    }
+    return all;
+  }();
+  return expressions[k];
+}
+
+QString TranslateMessage(const QString& text, int depth) {
+  const QByteArray utf8 = text.toUtf8();
+  const QString whole = QCoreApplication::translate("Message", utf8.constData());
+  if (whole != text || depth > 4) return whole;
+  for (std::size_t k = 0; k < std::size(kPatterns); ++k) {
+    const QString pattern = QString::fromUtf8(kPatterns[k]);
+    const QString translated = QCoreApplication::translate("Message", kPatterns[k]);
+    if (translated == pattern) continue;  // no translation: the text stays as it is
+    const QRegularExpressionMatch m = PatternExpression(k).match(text);
+    if (!m.hasMatch()) continue;
+    QString result = translated;
+    for (int part = 1; part <= m.lastCapturedIndex(); ++part) {
+      result.replace(QStringLiteral("%") + QString::number(part),
+                     TranslateMessage(m.captured(part), depth + 1));
+    }
+    return result;
+  }
+  return text;
+}
+
+}  // namespace
+
+Language LocaleLanguage(const QStringList& ui_languages) {
+  if (ui_languages.isEmpty()) return Language::Japanese;
+  const QString first = ui_languages.front();
+  if (first.isEmpty() || first == QLatin1String("C") || first == QLatin1String("POSIX") ||
+      first.startsWith(QLatin1String("ja"))) {
+    return Language::Japanese;
+  }
+  return Language::English;
+}
+
+Language StartLanguage() {
+  const QString chosen = Settings().value(kLanguageKey).toString();
+  if (chosen == QLatin1String("ja")) return Language::Japanese;
+  if (chosen == QLatin1String("en")) return Language::English;
+  return LocaleLanguage(QLocale::system().uiLanguages());
+}
+
+void RememberLanguage(Language language) {
+  QSettings settings = Settings();
+  settings.setValue(kLanguageKey,
+                    language == Language::English ? QStringLiteral("en") : QStringLiteral("ja"));
+  settings.sync();
+}
+
+QString TranslateText(const char* context, const QString& text) {
+  if (qstrcmp(context, "Message") == 0) return TranslateMessage(text, 0);
+  return QCoreApplication::translate(context, text.toUtf8().constData());
+}
+
+Translations::~Translations() {
+  if (installed_) QCoreApplication::removeTranslator(&translator_);
+}
+
+bool Translations::Install(Language language) {
+  if (installed_) {
+    QCoreApplication::removeTranslator(&translator_);
+    installed_ = false;
+  }
+  language_ = Language::Japanese;
+  if (language == Language::Japanese) return true;
+  if (!translator_.load(QStringLiteral(":/i18n/kazeban_en.qm"))) return false;
+  installed_ = QCoreApplication::installTranslator(&translator_);
+  if (installed_) language_ = language;
+  return installed_;
+}

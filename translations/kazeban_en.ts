@@ -1,0 +1,687 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>Board</name>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人</source>
+        <translation>Handicap: Meijin</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段</source>
+        <translation>Handicap: 8-dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段</source>
+        <translation>Handicap: 7-dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段</source>
+        <translation>Handicap: 6-dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段</source>
+        <translation>Handicap: 5-dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段</source>
+        <translation>Handicap: 4-dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段</source>
+        <translation>Handicap: 3-dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段</source>
+        <translation>Handicap: 2-dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段</source>
+        <translation>Handicap: 1-dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級</source>
+        <translation>Handicap: 1-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級</source>
+        <translation>Handicap: 2-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級</source>
+        <translation>Handicap: 3-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級</source>
+        <translation>Handicap: 4-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級</source>
+        <translation>Handicap: 5-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級</source>
+        <translation>Handicap: 6-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級</source>
+        <translation>Handicap: 7-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級</source>
+        <translation>Handicap: 8-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級</source>
+        <translation>Handicap: 9-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級</source>
+        <translation>Handicap: 10-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級</source>
+        <translation>Handicap: 11-kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級</source>
+        <translation>Handicap: 12-kyu</translation>
+    </message>
+    <message>
+        <source>手目</source>
+        <translation>moves</translation>
+    </message>
+    <message>
+        <source>思考中</source>
+        <translation>Thinking</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>棋譜 (*.kif *.kifu *.ki2 *.ki2u *.csa *.sfen *.usi *.txt *.棋譜);;すべてのファイル (*)</source>
+        <translation>Records (*.kif *.kifu *.ki2 *.ki2u *.csa *.sfen *.usi *.txt *.棋譜);;All files (*)</translation>
+    </message>
+    <message>
+        <source>棋譜の取込</source>
+        <translation>Import a record</translation>
+    </message>
+    <message>
+        <source>棋譜の書出</source>
+        <translation>Export the record</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>前回の対局</source>
+        <translation>Last game</translation>
+    </message>
+    <message>
+        <source>標準ﾙｰﾙ</source>
+        <translation>Standard rules</translation>
+    </message>
+    <message>
+        <source>対局(ｴﾝｼﾞﾝ)</source>
+        <translation>Against an engine</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝ設定…</source>
+        <translation>Engine settings…</translation>
+    </message>
+    <message>
+        <source>投了</source>
+        <translation>Resign</translation>
+    </message>
+    <message>
+        <source>対局</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>対局(人間)</source>
+        <translation>Two players</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>対局(COM)</source>
+        <translation>Against the computer</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>Sente (move first)</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>Gote (move second)</translation>
+    </message>
+    <message>
+        <source>COM対局ﾚﾍﾞﾙ</source>
+        <translation>Computer level</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>局面</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>最初</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>反転</source>
+        <translation>Turn board</translation>
+    </message>
+    <message>
+        <source>戻</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>進</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>△</source>
+        <translation>△</translation>
+    </message>
+    <message>
+        <source>▽</source>
+        <translation>▽</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>読込</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>書込</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>移動指導</source>
+        <translation>Move guidance</translation>
+    </message>
+    <message>
+        <source>言語(Language)</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>取込(KIF・KI2・CSA・SFEN)…</source>
+        <translation>Import (KIF, KI2, CSA, SFEN)…</translation>
+    </message>
+    <message>
+        <source>書出(KIF・CSA・SFEN)…</source>
+        <translation>Export (KIF, CSA, SFEN)…</translation>
+    </message>
+    <message>
+        <source>局面をコピー(SFEN)</source>
+        <translation>Copy position (SFEN)</translation>
+    </message>
+    <message>
+        <source>棋譜を貼付け</source>
+        <translation>Paste record</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>あなたの勝ちです</source>
+        <translation>You win</translation>
+    </message>
+    <message>
+        <source>ｺﾝﾋﾟｭｰﾀの勝ちです</source>
+        <translation>The computer wins</translation>
+    </message>
+    <message>
+        <source>先手の勝ちです</source>
+        <translation>Sente wins</translation>
+    </message>
+    <message>
+        <source>後手の勝ちです</source>
+        <translation>Gote wins</translation>
+    </message>
+    <message>
+        <source>Direct Soundインターフェースが作成できません。</source>
+        <translation>The sound output cannot be opened.</translation>
+    </message>
+    <message>
+        <source>見つかりません</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>途中にフォルダでないものがあります</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>許可がありません</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です</source>
+        <translation>read-only location</translation>
+    </message>
+    <message>
+        <source>ディスクに空きがありません</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>フォルダです</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>入出力エラーです</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>リンクが循環しています</source>
+        <translation>too many levels of links</translation>
+    </message>
+    <message>
+        <source>ファイル名がありません</source>
+        <translation>No file name</translation>
+    </message>
+    <message>
+        <source>空の行です</source>
+        <translation>empty line</translation>
+    </message>
+    <message>
+        <source>王は打てません</source>
+        <translation>a king cannot be dropped</translation>
+    </message>
+    <message>
+        <source>同じ時刻の記録が多すぎます</source>
+        <translation>too many games started at the same time</translation>
+    </message>
+    <message>
+        <source>1行目: 棋譜の形式がわかりません</source>
+        <translation>Line 1: unknown record format</translation>
+    </message>
+    <message>
+        <source>%1。元のファイルはそのままです</source>
+        <translation>%1. The original file is unchanged.</translation>
+    </message>
+    <message>
+        <source>%1手目からあとは読み込んでいません(%2手まで)</source>
+        <translation>Moves from move %1 on were not read (%2 moves at most)</translation>
+    </message>
+    <message>
+        <source>%1手目からあとは書き出していません
+%2</source>
+        <translation>Moves from move %1 on were not exported.
+%2</translation>
+    </message>
+    <message>
+        <source>対局を記録できません
+%1
+%2
+対局はこのまま続けられます</source>
+        <translation>The game cannot be kept in the journal.
+%1
+%2
+The game can go on.</translation>
+    </message>
+    <message>
+        <source>「%1」は書き出せる形式の名前ではありません(.kif .kifu .csa .sfen .usi)</source>
+        <translation>&quot;%1&quot; does not name a format that can be exported (.kif .kifu .csa .sfen .usi)</translation>
+    </message>
+    <message>
+        <source>貼り付けた棋譜の%1</source>
+        <translation>Pasted record: %1</translation>
+    </message>
+    <message>
+        <source>「%1」が見つかりません</source>
+        <translation>&quot;%1&quot; was not found</translation>
+    </message>
+    <message>
+        <source>「%1」を開けません（%2）</source>
+        <translation>&quot;%1&quot; cannot be opened (%2)</translation>
+    </message>
+    <message>
+        <source>「%1」を読み込めません（%2）</source>
+        <translation>&quot;%1&quot; cannot be read (%2)</translation>
+    </message>
+    <message>
+        <source>「%1」はフォルダです</source>
+        <translation>&quot;%1&quot; is a folder</translation>
+    </message>
+    <message>
+        <source>「%1」は普通のファイルではありません</source>
+        <translation>&quot;%1&quot; is not a regular file</translation>
+    </message>
+    <message>
+        <source>「%1」は大きすぎて棋譜ファイルではありません</source>
+        <translation>&quot;%1&quot; is too large to be a record file</translation>
+    </message>
+    <message>
+        <source>「%1」はすでにあります</source>
+        <translation>&quot;%1&quot; already exists</translation>
+    </message>
+    <message>
+        <source>「%1」に書き込めません（%2）</source>
+        <translation>Cannot write to &quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>「%1」は書き込みが許可されていないため上書きできません</source>
+        <translation>&quot;%1&quot; cannot be replaced: writing it is not permitted</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダ「%1」がありません</source>
+        <translation>The folder &quot;%1&quot; does not exist</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダ「%1」に書き込む許可がありません</source>
+        <translation>No permission to write in the folder &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダ「%1」にファイルを作れません（%2）</source>
+        <translation>Cannot create a file in the folder &quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>「%1」を書き込めませんでした（%2）</source>
+        <translation>&quot;%1&quot; could not be written (%2)</translation>
+    </message>
+    <message>
+        <source>「%1」を作れませんでした（%2）</source>
+        <translation>&quot;%1&quot; could not be created (%2)</translation>
+    </message>
+    <message>
+        <source>「%1」という名前のフォルダがあるため書き込めません</source>
+        <translation>Cannot write &quot;%1&quot;: a folder has that name</translation>
+    </message>
+    <message>
+        <source>「%1」を置き換えられませんでした（%2）</source>
+        <translation>&quot;%1&quot; could not be replaced (%2)</translation>
+    </message>
+    <message>
+        <source>フォルダ「%1」を作れません（%2）</source>
+        <translation>Cannot create the folder &quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>「%1」はフォルダではありません</source>
+        <translation>&quot;%1&quot; is not a folder</translation>
+    </message>
+    <message>
+        <source>「%1」を読み込めません。</source>
+        <translation>&quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>「%1」は空のファイルです。</source>
+        <translation>&quot;%1&quot; is an empty file.</translation>
+    </message>
+    <message>
+        <source>「%1」は音声ファイルとしては大きすぎます。</source>
+        <translation>&quot;%1&quot; is too large for a sound file.</translation>
+    </message>
+    <message>
+        <source>「%1」を開けません。</source>
+        <translation>&quot;%1&quot; cannot be opened.</translation>
+    </message>
+    <message>
+        <source>「%1」はWAVE形式の音声ファイルではありません。</source>
+        <translation>&quot;%1&quot; is not a WAVE sound file.</translation>
+    </message>
+    <message>
+        <source>「%1」は途中で切れています。</source>
+        <translation>&quot;%1&quot; is cut short.</translation>
+    </message>
+    <message>
+        <source>「%1」は再生できない形式の音声ファイルです。</source>
+        <translation>&quot;%1&quot; is a sound file in a form that cannot be played.</translation>
+    </message>
+    <message>
+        <source>「%1」の%2</source>
+        <translation>&quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>%1行目: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>%1手目: %2</source>
+        <translation>Move %1: %2</translation>
+    </message>
+    <message>
+        <source>エラー番号 %1</source>
+        <translation>error number %1</translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>棋譜がいっぱいです(500手まで)</source>
+        <translation>The record is full (500 moves at most)</translation>
+    </message>
+    <message>
+        <source>あなた</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>ｺﾝﾋﾟｭｰﾀ</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>再ゲーム</source>
+        <translation>Play again</translation>
+    </message>
+    <message>
+        <source>続けますか？</source>
+        <translation>Play another game?</translation>
+    </message>
+    <message>
+        <source>先手の番です</source>
+        <translation>Sente to move</translation>
+    </message>
+    <message>
+        <source>あなたの番です</source>
+        <translation>Your move</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定</source>
+        <translation>Handicap</translation>
+    </message>
+    <message>
+        <source>棋譜ﾓｰﾄﾞではできません(局面→最初)</source>
+        <translation>Not in record mode (Position → Reset)</translation>
+    </message>
+    <message>
+        <source>対局途中ではできません</source>
+        <translation>Not during a game</translation>
+    </message>
+    <message>
+        <source>棋譜を &apos;進 &apos;で進めて下さい</source>
+        <translation>Step through the record with &apos;Forward&apos;</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>「対局」で始めて下さい</source>
+        <translation>Start a game from the Game menu</translation>
+    </message>
+    <message>
+        <source>再開</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>OKですか？</source>
+        <translation>OK?</translation>
+    </message>
+    <message>
+        <source>成り</source>
+        <translation>Promotion</translation>
+    </message>
+    <message>
+        <source>マウスの右をクリックして下さい</source>
+        <translation>This piece must promote: click with the right mouse button</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>Sente</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>Gote</translation>
+    </message>
+    <message>
+        <source>棋譜取込</source>
+        <translation>Import record</translation>
+    </message>
+    <message>
+        <source>棋譜貼付け</source>
+        <translation>Paste record</translation>
+    </message>
+    <message>
+        <source>棋譜書出</source>
+        <translation>Export record</translation>
+    </message>
+    <message>
+        <source> 読み込みました</source>
+        <translation>The record has been read</translation>
+    </message>
+    <message>
+        <source>クリップボードに棋譜がありません</source>
+        <translation>There is no game record on the clipboard</translation>
+    </message>
+    <message>
+        <source>棋譜を書き出しました</source>
+        <translation>The record has been exported</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>End of the record</translation>
+    </message>
+    <message>
+        <source>できません</source>
+        <translation>Not possible</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>反転</source>
+        <translation>Turn board</translation>
+    </message>
+    <message>
+        <source>棋譜ﾓｰﾄﾞではできません</source>
+        <translation>Not in record mode</translation>
+    </message>
+    <message>
+        <source>棋譜書込</source>
+        <translation>Write record</translation>
+    </message>
+    <message>
+        <source>反転後は書き込みできません</source>
+        <translation>Cannot write after the board was turned</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません</source>
+        <translation>Cannot write after a handicap was set</translation>
+    </message>
+    <message>
+        <source>平手の初形からでない棋譜は書き込みできません</source>
+        <translation>Only a game from the even starting position can be written</translation>
+    </message>
+    <message>
+        <source>ｴﾗｰ</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>ﾃﾞﾊﾞｲｽが準備できていません</source>
+        <translation>The device is not ready</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名が入力されていません</source>
+        <translation>No file name was entered</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名に「/」は使えません</source>
+        <translation>A file name cannot contain &quot;/&quot;</translation>
+    </message>
+    <message>
+        <source>棋譜保存</source>
+        <translation>Save record</translation>
+    </message>
+    <message>
+        <source>保存するデータがありません</source>
+        <translation>There is nothing to save</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダが選ばれていません</source>
+        <translation>No folder has been chosen to save in</translation>
+    </message>
+    <message>
+        <source>棋譜を書き込みました</source>
+        <translation>The record has been written</translation>
+    </message>
+    <message>
+        <source>棋譜読込</source>
+        <translation>Read record</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません</source>
+        <translation>The record file holds no moves</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Game over</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>対 局 名：</source>
+        <translation>Game:</translation>
+    </message>
+    <message>
+        <source>先    手 ：</source>
+        <translation>Sente:</translation>
+    </message>
+    <message>
+        <source>後    手 ：</source>
+        <translation>Gote:</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名 ：</source>
+        <translation>File:</translation>
+    </message>
+</context>
+</TS>
