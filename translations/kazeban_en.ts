@@ -664,6 +664,98 @@ The game can go on.</translation>
         <source>終了</source>
         <translation>Game over</translation>
     </message>
+    <message>
+        <source>ファイルを作れません</source>
+        <translation>cannot create the file</translation>
+    </message>
+    <message>
+        <source>ファイルに書き込めません</source>
+        <translation>cannot write the file</translation>
+    </message>
+    <message>
+        <source>ファイルを置き換えられません</source>
+        <translation>cannot replace the file</translation>
+    </message>
+    <message>
+        <source>%1 の値がありません</source>
+        <translation>%1 lacks its value</translation>
+    </message>
+    <message>
+        <source>知らない形式です: %1</source>
+        <translation>unknown format %1</translation>
+    </message>
+    <message>
+        <source>知らないオプションです: %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>棋譜は一つだけ指定できます</source>
+        <translation>only one record may be given</translation>
+    </message>
+    <message>
+        <source>棋譜が指定されていません</source>
+        <translation>no record given</translation>
+    </message>
+    <message>
+        <source>ファイルを開けません</source>
+        <translation>cannot open the file</translation>
+    </message>
+    <message>
+        <source>最初の%1手だけを読み込みました</source>
+        <translation>only the first %1 moves were read</translation>
+    </message>
+    <message>
+        <source>オプションの値がありません</source>
+        <translation>an option lacks its value</translation>
+    </message>
+    <message>
+        <source>レベルは 1、2、3 のどれかです</source>
+        <translation>the level must be 1, 2 or 3</translation>
+    </message>
+    <message>
+        <source>手数は 0 以上の整数です</source>
+        <translation>the number of moves must be a whole number, 0 or more</translation>
+    </message>
+    <message>
+        <source>--candidates と --legal は一緒に使えません</source>
+        <translation>--candidates and --legal exclude each other</translation>
+    </message>
+    <message>
+        <source>--legal には ue か sita を指定します</source>
+        <translation>--legal takes ue or sita</translation>
+    </message>
+    <message>
+        <source>棋譜ファイルは一つだけ指定できます</source>
+        <translation>only one record file may be given</translation>
+    </message>
+    <message>
+        <source>棋譜ファイルが指定されていません</source>
+        <translation>no record file given</translation>
+    </message>
+    <message>
+        <source>棋譜には%1手しかありません（%2手ではありません）</source>
+        <translation>the file holds only %1 moves, not %2</translation>
+    </message>
+    <message>
+        <source>棋譜に%1手より多くの手があります</source>
+        <translation>the file holds more than %1 moves</translation>
+    </message>
+    <message>
+        <source>読めない行です</source>
+        <translation>unreadable line</translation>
+    </message>
+    <message>
+        <source>指し手が読めません</source>
+        <translation>unreadable move</translation>
+    </message>
+    <message>
+        <source>盤面図が9段ありません</source>
+        <translation>the board diagram does not have 9 ranks</translation>
+    </message>
+    <message>
+        <source>手の行が短すぎます（%1文字必要なところ %2文字です）</source>
+        <translation>the move line is too short (%2 characters where %1 are needed)</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>

@@ -38,6 +38,9 @@ QSettings Settings() {
     QT_TRANSLATE_NOOP("Message", "王は打てません"),
     QT_TRANSLATE_NOOP("Message", "同じ時刻の記録が多すぎます"),
     QT_TRANSLATE_NOOP("Message", "1行目: 棋譜の形式がわかりません"),
+    QT_TRANSLATE_NOOP("Message", "読めない行です"),
+    QT_TRANSLATE_NOOP("Message", "指し手が読めません"),
+    QT_TRANSLATE_NOOP("Message", "盤面図が9段ありません"),
 };
 
 // Captions of menu items the window may carry besides those it builds here.
@@ -81,6 +84,7 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Message", "「%1」はWAVE形式の音声ファイルではありません。"),
     QT_TRANSLATE_NOOP("Message", "「%1」は途中で切れています。"),
     QT_TRANSLATE_NOOP("Message", "「%1」は再生できない形式の音声ファイルです。"),
+    QT_TRANSLATE_NOOP("Message", "手の行が短すぎます（%1文字必要なところ %2文字です）"),
     QT_TRANSLATE_NOOP("Message", "「%1」の%2"),
     QT_TRANSLATE_NOOP("Message", "%1行目: %2"),
     QT_TRANSLATE_NOOP("Message", "%1手目: %2"),
