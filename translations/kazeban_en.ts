@@ -756,6 +756,170 @@ The game can go on.</translation>
         <source>手の行が短すぎます（%1文字必要なところ %2文字です）</source>
         <translation>the move line is too short (%2 characters where %1 are needed)</translation>
     </message>
+    <message>
+        <source>移動元の列</source>
+        <translation>the from-column</translation>
+    </message>
+    <message>
+        <source>移動元の段</source>
+        <translation>the from-row</translation>
+    </message>
+    <message>
+        <source>移動先の列</source>
+        <translation>the to-column</translation>
+    </message>
+    <message>
+        <source>移動先の段</source>
+        <translation>the to-row</translation>
+    </message>
+    <message>
+        <source>動かした後の駒</source>
+        <translation>the piece after the move</translation>
+    </message>
+    <message>
+        <source>動かす前の駒</source>
+        <translation>the piece before the move</translation>
+    </message>
+    <message>
+        <source>取った駒</source>
+        <translation>the captured piece</translation>
+    </message>
+    <message>
+        <source>空いています</source>
+        <translation>it is empty</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>対局名</source>
+        <translation>the game&apos;s name</translation>
+    </message>
+    <message>
+        <source>先手の名前</source>
+        <translation>Sente&apos;s name</translation>
+    </message>
+    <message>
+        <source>後手の名前</source>
+        <translation>Gote&apos;s name</translation>
+    </message>
+    <message>
+        <source>改行</source>
+        <translation>a line break</translation>
+    </message>
+    <message>
+        <source>タブ</source>
+        <translation>a tab</translation>
+    </message>
+    <message>
+        <source>制御文字</source>
+        <translation>a control character</translation>
+    </message>
+    <message>
+        <source>UTF-8 として正しくない文字</source>
+        <translation>a character that is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>文字コード CP932 への変換が使えません</source>
+        <translation>the conversion to CP932 is not available</translation>
+    </message>
+    <message>
+        <source>%1手目の記録が正しくないため書き込めません: %2</source>
+        <translation>cannot be written: move %1 is not valid: %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）が数字として読めません</source>
+        <translation>%1 (%2) is not a number</translation>
+    </message>
+    <message>
+        <source>%1～%2文字目</source>
+        <translation>characters %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1文字目より後に余計な文字があります</source>
+        <translation>there is more after character %1</translation>
+    </message>
+    <message>
+        <source>%1文字目</source>
+        <translation>character %1</translation>
+    </message>
+    <message>
+        <source>列%1・段%2</source>
+        <translation>column %1, row %2</translation>
+    </message>
+    <message>
+        <source>移動元の列が範囲外です（%1）</source>
+        <translation>the from-column is out of range (%1)</translation>
+    </message>
+    <message>
+        <source>%1が範囲外です（%2）</source>
+        <translation>%1 is out of range (%2)</translation>
+    </message>
+    <message>
+        <source>動かした後の駒が駒の番号ではありません（%1）</source>
+        <translation>the piece after the move is not a piece code (%1)</translation>
+    </message>
+    <message>
+        <source>動かす前の駒が駒の番号ではありません（%1）</source>
+        <translation>the piece before the move is not a piece code (%1)</translation>
+    </message>
+    <message>
+        <source>取った駒が駒の番号ではありません（%1）</source>
+        <translation>the captured piece is not a piece code (%1)</translation>
+    </message>
+    <message>
+        <source>動かした後の駒（%1）が動かす前の駒（%2）ともその成駒とも違います</source>
+        <translation>the piece after the move (%1) is neither the piece before it (%2) nor its promoted form</translation>
+    </message>
+    <message>
+        <source>自分の駒（%1）を取っています</source>
+        <translation>it captures its own piece (%1)</translation>
+    </message>
+    <message>
+        <source>移動元の列 %1 は%2側の持駒ですが、打つ駒（%3）は%4側の駒です</source>
+        <translation>from-column %1 is the %2 player&apos;s hand, but the dropped piece (%3) is the %4 player&apos;s</translation>
+    </message>
+    <message>
+        <source>成駒は打てません（%1）</source>
+        <translation>a promoted piece cannot be dropped (%1)</translation>
+    </message>
+    <message>
+        <source>打った駒は成れません（%1）</source>
+        <translation>a dropped piece cannot promote (%1)</translation>
+    </message>
+    <message>
+        <source>打つ駒（%1）が持駒にありません</source>
+        <translation>the dropped piece (%1) is not in hand</translation>
+    </message>
+    <message>
+        <source>駒を打つ手が駒を取っています（%1）</source>
+        <translation>a drop captures a piece (%1)</translation>
+    </message>
+    <message>
+        <source>%1に動かす駒（%2）がありません（%3）</source>
+        <translation>the piece to move (%2) is not on %1 (%3)</translation>
+    </message>
+    <message>
+        <source>そこにあるのは %1</source>
+        <translation>%1 stands there</translation>
+    </message>
+    <message>
+        <source>移動先（%1）にあるのは %2 で、取った駒（%3）と違います</source>
+        <translation>the destination (%1) holds %2, not the captured piece (%3)</translation>
+    </message>
+    <message>
+        <source>%1に、棋譜ファイルに書けない文字があります（%2）</source>
+        <translation>%1 holds a character a record file cannot hold (%2)</translation>
+    </message>
+    <message>
+        <source>手が多すぎます（%1手。%2手までです）</source>
+        <translation>too many moves (%1; at most %2)</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>

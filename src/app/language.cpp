@@ -41,6 +41,25 @@ QSettings Settings() {
     QT_TRANSLATE_NOOP("Message", "読めない行です"),
     QT_TRANSLATE_NOOP("Message", "指し手が読めません"),
     QT_TRANSLATE_NOOP("Message", "盤面図が9段ありません"),
+    // The fields of a move line, the sides, the names, and characters a file cannot hold.
+    QT_TRANSLATE_NOOP("Message", "移動元の列"),
+    QT_TRANSLATE_NOOP("Message", "移動元の段"),
+    QT_TRANSLATE_NOOP("Message", "移動先の列"),
+    QT_TRANSLATE_NOOP("Message", "移動先の段"),
+    QT_TRANSLATE_NOOP("Message", "動かした後の駒"),
+    QT_TRANSLATE_NOOP("Message", "動かす前の駒"),
+    QT_TRANSLATE_NOOP("Message", "取った駒"),
+    QT_TRANSLATE_NOOP("Message", "空いています"),
+    QT_TRANSLATE_NOOP("Message", "下"),
+    QT_TRANSLATE_NOOP("Message", "上"),
+    QT_TRANSLATE_NOOP("Message", "対局名"),
+    QT_TRANSLATE_NOOP("Message", "先手の名前"),
+    QT_TRANSLATE_NOOP("Message", "後手の名前"),
+    QT_TRANSLATE_NOOP("Message", "改行"),
+    QT_TRANSLATE_NOOP("Message", "タブ"),
+    QT_TRANSLATE_NOOP("Message", "制御文字"),
+    QT_TRANSLATE_NOOP("Message", "UTF-8 として正しくない文字"),
+    QT_TRANSLATE_NOOP("Message", "文字コード CP932 への変換が使えません"),
 };
 
 // Captions of menu items the window may carry besides those it builds here.
@@ -50,15 +69,41 @@ QSettings Settings() {
     QT_TRANSLATE_NOOP("Menu", "投了"),
 };
 
-// Messages with parts, most particular first: a part is translated in turn.
+// Messages with parts, what wraps a message first, then the most particular: a part
+// is translated in turn.
 constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Message", "%1。元のファイルはそのままです"),
+    QT_TRANSLATE_NOOP("Message", "貼り付けた棋譜の%1"),
+    QT_TRANSLATE_NOOP("Message", "「%1」の%2"),
+    QT_TRANSLATE_NOOP("Message", "%1行目: %2"),
+    QT_TRANSLATE_NOOP("Message", "%1手目: %2"),
+    QT_TRANSLATE_NOOP("Message", "%1手目の記録が正しくないため書き込めません: %2"),
+    // Why a line of a record file is refused.
+    QT_TRANSLATE_NOOP("Message", "%1（%2）が数字として読めません"),
+    QT_TRANSLATE_NOOP("Message", "%1文字目より後に余計な文字があります"),
+    QT_TRANSLATE_NOOP("Message", "移動元の列が範囲外です（%1）"),
+    QT_TRANSLATE_NOOP("Message", "%1が範囲外です（%2）"),
+    QT_TRANSLATE_NOOP("Message", "動かした後の駒が駒の番号ではありません（%1）"),
+    QT_TRANSLATE_NOOP("Message", "動かす前の駒が駒の番号ではありません（%1）"),
+    QT_TRANSLATE_NOOP("Message", "取った駒が駒の番号ではありません（%1）"),
+    QT_TRANSLATE_NOOP("Message",
+                      "動かした後の駒（%1）が動かす前の駒（%2）ともその成駒とも違います"),
+    QT_TRANSLATE_NOOP("Message", "自分の駒（%1）を取っています"),
+    QT_TRANSLATE_NOOP("Message", "移動元の列 %1 は%2側の持駒ですが、打つ駒（%3）は%4側の駒です"),
+    QT_TRANSLATE_NOOP("Message", "成駒は打てません（%1）"),
+    QT_TRANSLATE_NOOP("Message", "打った駒は成れません（%1）"),
+    QT_TRANSLATE_NOOP("Message", "打つ駒（%1）が持駒にありません"),
+    QT_TRANSLATE_NOOP("Message", "駒を打つ手が駒を取っています（%1）"),
+    QT_TRANSLATE_NOOP("Message", "%1に動かす駒（%2）がありません（%3）"),
+    QT_TRANSLATE_NOOP("Message", "そこにあるのは %1"),
+    QT_TRANSLATE_NOOP("Message", "移動先（%1）にあるのは %2 で、取った駒（%3）と違います"),
+    QT_TRANSLATE_NOOP("Message", "%1に、棋譜ファイルに書けない文字があります（%2）"),
+    QT_TRANSLATE_NOOP("Message", "手が多すぎます（%1手。%2手までです）"),
     QT_TRANSLATE_NOOP("Message", "%1手目からあとは読み込んでいません(%2手まで)"),
     QT_TRANSLATE_NOOP("Message", "%1手目からあとは書き出していません\n%2"),
     QT_TRANSLATE_NOOP("Message", "対局を記録できません\n%1\n%2\n対局はこのまま続けられます"),
     QT_TRANSLATE_NOOP("Message",
                       "「%1」は書き出せる形式の名前ではありません(.kif .kifu .csa .sfen .usi)"),
-    QT_TRANSLATE_NOOP("Message", "貼り付けた棋譜の%1"),
     QT_TRANSLATE_NOOP("Message", "「%1」が見つかりません"),
     QT_TRANSLATE_NOOP("Message", "「%1」を開けません（%2）"),
     QT_TRANSLATE_NOOP("Message", "「%1」を読み込めません（%2）"),
@@ -85,10 +130,11 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Message", "「%1」は途中で切れています。"),
     QT_TRANSLATE_NOOP("Message", "「%1」は再生できない形式の音声ファイルです。"),
     QT_TRANSLATE_NOOP("Message", "手の行が短すぎます（%1文字必要なところ %2文字です）"),
-    QT_TRANSLATE_NOOP("Message", "「%1」の%2"),
-    QT_TRANSLATE_NOOP("Message", "%1行目: %2"),
-    QT_TRANSLATE_NOOP("Message", "%1手目: %2"),
     QT_TRANSLATE_NOOP("Message", "エラー番号 %1"),
+    // Parts that may begin or end a longer message come last.
+    QT_TRANSLATE_NOOP("Message", "%1～%2文字目"),
+    QT_TRANSLATE_NOOP("Message", "%1文字目"),
+    QT_TRANSLATE_NOOP("Message", "列%1・段%2"),
 };
 
 // A pattern as a regular expression over a whole text: each %n a part.

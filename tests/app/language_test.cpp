@@ -172,6 +172,14 @@ class LanguageTest : public QObject {
     QCOMPARE(TranslateText("Message",
                            QStringLiteral("「b.kif」はすでにあります。元のファイルはそのままです")),
              QStringLiteral("\"b.kif\" already exists. The original file is unchanged."));
+    // What wraps a message is taken off first, whatever the message inside holds.
+    QCOMPARE(
+        TranslateText(
+            "Message",
+            QStringLiteral(
+                "「a.棋譜」の4行目: 列3・段7に動かす駒（-10）がありません（空いています）")),
+        QStringLiteral(
+            "\"a.棋譜\": Line 4: the piece to move (-10) is not on column 3, row 7 (it is empty)"));
     // A part without a translation stays as it is.
     QCOMPARE(TranslateText("Message", QStringLiteral("「c.kif」の未知の理由")),
              QStringLiteral("\"c.kif\": 未知の理由"));
