@@ -920,6 +920,46 @@ The game can go on.</translation>
         <source>手が多すぎます（%1手。%2手までです）</source>
         <translation>too many moves (%1; at most %2)</translation>
     </message>
+    <message>
+        <source>玉を取る手</source>
+        <translation>a move that takes the king</translation>
+    </message>
+    <message>
+        <source>王手放置</source>
+        <translation>a check left unanswered</translation>
+    </message>
+    <message>
+        <source>その駒はそこへ指せません</source>
+        <translation>a move that piece cannot make</translation>
+    </message>
+    <message>
+        <source>二歩</source>
+        <translation>a second pawn on a file</translation>
+    </message>
+    <message>
+        <source>行き所のない駒</source>
+        <translation>a piece that could never move again</translation>
+    </message>
+    <message>
+        <source>打ち歩詰め</source>
+        <translation>mate by a pawn drop</translation>
+    </message>
+    <message>
+        <source>下手</source>
+        <translation>Shitate</translation>
+    </message>
+    <message>
+        <source>上手</source>
+        <translation>Uwate</translation>
+    </message>
+    <message>
+        <source>%1手目の%2は%3で、標準の将棋では指せないため書き出していません。KAZEBAN の規則では%4の勝ち。</source>
+        <translation>Move %1 (%2) is %3, which standard shogi does not allow: it was not exported. By KAZEBAN&apos;s rule %4 won.</translation>
+    </message>
+    <message>
+        <source>%1手目の%2は%3で、標準の将棋では指せないため書き出していません。</source>
+        <translation>Move %1 (%2) is %3, which standard shogi does not allow: it was not exported.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>

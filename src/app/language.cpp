@@ -41,6 +41,15 @@ QSettings Settings() {
     QT_TRANSLATE_NOOP("Message", "読めない行です"),
     QT_TRANSLATE_NOOP("Message", "指し手が読めません"),
     QT_TRANSLATE_NOOP("Message", "盤面図が9段ありません"),
+    // Moves standard shogi does not allow, and the sides of a handicap game.
+    QT_TRANSLATE_NOOP("Message", "玉を取る手"),
+    QT_TRANSLATE_NOOP("Message", "王手放置"),
+    QT_TRANSLATE_NOOP("Message", "その駒はそこへ指せません"),
+    QT_TRANSLATE_NOOP("Message", "二歩"),
+    QT_TRANSLATE_NOOP("Message", "行き所のない駒"),
+    QT_TRANSLATE_NOOP("Message", "打ち歩詰め"),
+    QT_TRANSLATE_NOOP("Message", "下手"),
+    QT_TRANSLATE_NOOP("Message", "上手"),
     // The fields of a move line, the sides, the names, and characters a file cannot hold.
     QT_TRANSLATE_NOOP("Message", "移動元の列"),
     QT_TRANSLATE_NOOP("Message", "移動元の段"),
@@ -78,6 +87,12 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Message", "%1行目: %2"),
     QT_TRANSLATE_NOOP("Message", "%1手目: %2"),
     QT_TRANSLATE_NOOP("Message", "%1手目の記録が正しくないため書き込めません: %2"),
+    // Why an export stops short.
+    QT_TRANSLATE_NOOP("Message",
+                      "%1手目の%2は%3で、標準の将棋では指せないため書き出していません。"
+                      "KAZEBAN の規則では%4の勝ち。"),
+    QT_TRANSLATE_NOOP("Message",
+                      "%1手目の%2は%3で、標準の将棋では指せないため書き出していません。"),
     // Why a line of a record file is refused.
     QT_TRANSLATE_NOOP("Message", "%1（%2）が数字として読めません"),
     QT_TRANSLATE_NOOP("Message", "%1文字目より後に余計な文字があります"),
