@@ -177,10 +177,17 @@ QString TranslateMessage(const QString& text, int depth) {
     if (translated == pattern) continue;  // no translation: the text stays as it is
     const QRegularExpressionMatch m = PatternExpression(k).match(text);
     if (!m.hasMatch()) continue;
-    QString result = translated;
-    for (int part = 1; part <= m.lastCapturedIndex(); ++part) {
-      result.replace(QStringLiteral("%") + QString::number(part),
-                     TranslateMessage(m.captured(part), depth + 1));
+    // Each %n of the translation once, in a single pass, so that a part that holds a
+    // "%" is never read as a mark.
+    QString result;
+    for (qsizetype i = 0; i < translated.size(); ++i) {
+      const int part = i + 1 < translated.size() ? translated[i + 1].digitValue() : -1;
+      if (translated[i] == QLatin1Char('%') && part >= 1 && part <= m.lastCapturedIndex()) {
+        result += TranslateMessage(m.captured(part), depth + 1);
+        ++i;
+      } else {
+        result += translated[i];
+      }
     }
     return result;
   }
