@@ -178,12 +178,15 @@ QString TranslateMessage(const QString& text, int depth) {
     const QRegularExpressionMatch m = PatternExpression(k).match(text);
     if (!m.hasMatch()) continue;
     // Each %n of the translation once, in a single pass, so that a part that holds a
-    // "%" is never read as a mark.
+    // "%" is never read as a mark. A part in 「」 is a name, a path or a file's
+    // contents, and stays as it is.
     QString result;
     for (qsizetype i = 0; i < translated.size(); ++i) {
       const int part = i + 1 < translated.size() ? translated[i + 1].digitValue() : -1;
       if (translated[i] == QLatin1Char('%') && part >= 1 && part <= m.lastCapturedIndex()) {
-        result += TranslateMessage(m.captured(part), depth + 1);
+        const QString mark = QStringLiteral("「%") + QString::number(part);
+        result += pattern.contains(mark) ? m.captured(part)
+                                         : TranslateMessage(m.captured(part), depth + 1);
         ++i;
       } else {
         result += translated[i];

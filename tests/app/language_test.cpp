@@ -180,6 +180,9 @@ class LanguageTest : public QObject {
                 "「a.棋譜」の4行目: 列3・段7に動かす駒（-10）がありません（空いています）")),
         QStringLiteral(
             "\"a.棋譜\": Line 4: the piece to move (-10) is not on column 3, row 7 (it is empty)"));
+    // A name in 「」 is never translated, though it reads like a word of the game.
+    QCOMPARE(TranslateText("Message", QStringLiteral("「二歩」が見つかりません")),
+             QStringLiteral("\"二歩\" was not found"));
     // A part without a translation stays as it is.
     QCOMPARE(TranslateText("Message", QStringLiteral("「c.kif」の未知の理由")),
              QStringLiteral("\"c.kif\": 未知の理由"));
