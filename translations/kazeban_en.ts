@@ -960,6 +960,274 @@ The game can go on.</translation>
         <source>%1手目の%2は%3で、標準の将棋では指せないため書き出していません。</source>
         <translation>Move %1 (%2) is %3, which standard shogi does not allow: it was not exported.</translation>
     </message>
+    <message>
+        <source>盤面図の段が多すぎます</source>
+        <translation>the board diagram has too many ranks</translation>
+    </message>
+    <message>
+        <source>盤面図の駒が読めません</source>
+        <translation>a piece of the board diagram cannot be read</translation>
+    </message>
+    <message>
+        <source>盤面図の段が9升ではありません</source>
+        <translation>a rank of the board diagram does not have 9 squares</translation>
+    </message>
+    <message>
+        <source>「同」の前に指し手がありません</source>
+        <translation>no move before &quot;同&quot;</translation>
+    </message>
+    <message>
+        <source>指し手の升が読めません</source>
+        <translation>the move&apos;s square cannot be read</translation>
+    </message>
+    <message>
+        <source>指し手の駒が読めません</source>
+        <translation>the move&apos;s piece cannot be read</translation>
+    </message>
+    <message>
+        <source>移動元が読めません</source>
+        <translation>the square moved from cannot be read</translation>
+    </message>
+    <message>
+        <source>持駒が読めません</source>
+        <translation>the pieces in hand cannot be read</translation>
+    </message>
+    <message>
+        <source>2行目以降は読めません</source>
+        <translation>nothing can be read after line 1</translation>
+    </message>
+    <message>
+        <source>KI2 形式では書き出せません</source>
+        <translation>records cannot be exported as KI2</translation>
+    </message>
+    <message>
+        <source>平手の初期局面から先手が指す棋譜だけが .棋譜 ファイルに書けます</source>
+        <translation>only a game from the even starting position, Sente moving first, can be written as a .棋譜 file</translation>
+    </message>
+    <message>
+        <source>駒の指定が読めません</source>
+        <translation>the pieces cannot be read</translation>
+    </message>
+    <message>
+        <source>持駒にできない駒です</source>
+        <translation>that piece cannot be held in hand</translation>
+    </message>
+    <message>
+        <source>持駒が多すぎます</source>
+        <translation>too many pieces in hand</translation>
+    </message>
+    <message>
+        <source>指し手の後に局面があります</source>
+        <translation>a position after the moves</translation>
+    </message>
+    <message>
+        <source>駒落ちの指定が読めません</source>
+        <translation>the handicap cannot be read</translation>
+    </message>
+    <message>
+        <source>段の升が9ではありません</source>
+        <translation>a rank does not have 9 squares</translation>
+    </message>
+    <message>
+        <source>局面の行が読めません</source>
+        <translation>a line of the position cannot be read</translation>
+    </message>
+    <message>
+        <source>指し手の途中に手番があります</source>
+        <translation>a side to move among the moves</translation>
+    </message>
+    <message>
+        <source>盤の段の升の数が9ではありません</source>
+        <translation>a rank of the board does not have 9 squares</translation>
+    </message>
+    <message>
+        <source>「+」の後に駒がありません</source>
+        <translation>no piece after &quot;+&quot;</translation>
+    </message>
+    <message>
+        <source>盤の段の升の数が9を超えています</source>
+        <translation>a rank of the board has more than 9 squares</translation>
+    </message>
+    <message>
+        <source>「+」が続いています</source>
+        <translation>&quot;+&quot; twice</translation>
+    </message>
+    <message>
+        <source>盤が9段9筋になっていません</source>
+        <translation>the board is not 9 by 9</translation>
+    </message>
+    <message>
+        <source>手番は b か w です</source>
+        <translation>the side to move is b or w</translation>
+    </message>
+    <message>
+        <source>持駒の数が多すぎます</source>
+        <translation>too many pieces in hand</translation>
+    </message>
+    <message>
+        <source>局面がありません</source>
+        <translation>no position</translation>
+    </message>
+    <message>
+        <source>SFENの欄が足りません</source>
+        <translation>the SFEN has too few fields</translation>
+    </message>
+    <message>
+        <source>盤に駒でないものがあります</source>
+        <translation>the board holds something that is not a piece</translation>
+    </message>
+    <message>
+        <source>行き所のない駒があります</source>
+        <translation>a piece that could never move again</translation>
+    </message>
+    <message>
+        <source>二歩があります</source>
+        <translation>two pawns on a file</translation>
+    </message>
+    <message>
+        <source>玉が二枚あります</source>
+        <translation>two kings of one side</translation>
+    </message>
+    <message>
+        <source>持駒の数が負です</source>
+        <translation>a negative number of pieces in hand</translation>
+    </message>
+    <message>
+        <source>駒の数が一組より多くなっています</source>
+        <translation>more pieces than one set holds</translation>
+    </message>
+    <message>
+        <source>手番でない側の玉に王手がかかっています</source>
+        <translation>the king of the side not to move is in check</translation>
+    </message>
+    <message>
+        <source>その駒で指せる手がありません</source>
+        <translation>no such move for that piece</translation>
+    </message>
+    <message>
+        <source>どの駒の手か決まりません</source>
+        <translation>which piece moves is not clear</translation>
+    </message>
+    <message>
+        <source>升が読めません</source>
+        <translation>the square cannot be read</translation>
+    </message>
+    <message>
+        <source>駒が読めません</source>
+        <translation>the piece cannot be read</translation>
+    </message>
+    <message>
+        <source>合法手</source>
+        <translation>a legal move</translation>
+    </message>
+    <message>
+        <source>%1手目 %2: 指し手が読めません</source>
+        <translation>move %1, %2: the move cannot be read</translation>
+    </message>
+    <message>
+        <source>%1手目 %2: %3</source>
+        <translation>move %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>局面: %1</source>
+        <translation>position: %1</translation>
+    </message>
+    <message>
+        <source>盤面図: %1</source>
+        <translation>board diagram: %1</translation>
+    </message>
+    <message>
+        <source>指し手が読めません: %1</source>
+        <translation>the move cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>手合割がわかりません: %1</source>
+        <translation>unknown handicap: %1</translation>
+    </message>
+    <message>
+        <source>駒の名が読めません: %1</source>
+        <translation>unknown piece name: %1</translation>
+    </message>
+    <message>
+        <source>升が読めません: %1</source>
+        <translation>the square cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>駒落ちの指定が読めません: %1</source>
+        <translation>the handicap cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>盤の駒が読めません: %1</source>
+        <translation>a piece of the board cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>終局の語が読めません: %1</source>
+        <translation>the word ending the game cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>読めない行です: %1</source>
+        <translation>unreadable line: %1</translation>
+    </message>
+    <message>
+        <source>駒の字ではありません: %1</source>
+        <translation>not a piece letter: %1</translation>
+    </message>
+    <message>
+        <source>成れない駒です: +%1</source>
+        <translation>a piece that cannot promote: +%1</translation>
+    </message>
+    <message>
+        <source>手数が数ではありません: %1</source>
+        <translation>the move number is not a number: %1</translation>
+    </message>
+    <message>
+        <source>余分な語があります: %1</source>
+        <translation>an extra word: %1</translation>
+    </message>
+    <message>
+        <source>読めない字があります: %1</source>
+        <translation>an unreadable character: %1</translation>
+    </message>
+    <message>
+        <source>%1の名に書けない文字があります: %2</source>
+        <translation>%1&apos;s name holds a character that cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>CP932 で書けない文字があります: %1</source>
+        <translation>a character CP932 cannot hold: %1</translation>
+    </message>
+    <message>
+        <source>%1: 手番が違います</source>
+        <translation>%1: not the side to move</translation>
+    </message>
+    <message>
+        <source>%1: 移動元にその駒がありません</source>
+        <translation>%1: that piece is not on the square moved from</translation>
+    </message>
+    <message>
+        <source>%1: 成れない駒です</source>
+        <translation>%1: that piece cannot promote</translation>
+    </message>
+    <message>
+        <source>%1: 移動元がありません</source>
+        <translation>%1: no square moved from</translation>
+    </message>
+    <message>
+        <source>%1: 持駒にありません</source>
+        <translation>%1: not in hand</translation>
+    </message>
+    <message>
+        <source>%1: 打てない駒です</source>
+        <translation>%1: that piece cannot be dropped</translation>
+    </message>
+    <message>
+        <source>%1: 移動元に手番の駒がありません</source>
+        <translation>%1: no piece of the side to move on the square moved from</translation>
+    </message>
+    <message>
+        <source>%1: 移動元の駒と合いません</source>
+        <translation>%1: does not match the piece moved</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
