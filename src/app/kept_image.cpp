@@ -9,6 +9,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/language.h"
 #include "display/picture_names.h"
 
 namespace {
@@ -106,8 +107,9 @@ void KeptImage::DrawText(double x, double y, std::string_view text, int size, bo
   p.setClipRect(QRect(Pixel(x), Pixel(y), image_.width(), image_.height()));
   // The position is the top-left corner of the text; Qt draws from the baseline.
   const QFontMetrics metrics(font, &image_);
-  p.drawText(QPoint(Pixel(x), Pixel(y) + metrics.ascent()),
-             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  p.drawText(
+      QPoint(Pixel(x), Pixel(y) + metrics.ascent()),
+      TranslateText("Board", QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
   Changed();
 }
 

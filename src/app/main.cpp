@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
+#include "app/language.h"
 #include "app/main_window.h"
 
 namespace {
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
   MainWindow window(QStringList{bin + QStringLiteral("/sounds"),
                                 bin + QStringLiteral("/" KAZEBAN_SOUNDS_FROM_BIN)});
   CloseOnSignals(window);
+  window.SetLanguage(StartLanguage(), false);
   window.Load();
   window.show();
 

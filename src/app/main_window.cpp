@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -15,6 +16,7 @@
 
 #include "app/board_view.h"
 #include "app/kept_image.h"
+#include "app/language.h"
 #include "app/record_exchange.h"
 #include "app/record_panel.h"
 #include "app/window_controls.h"
@@ -22,6 +24,7 @@
 #include "play/form.h"
 #include "play/game_menu.h"
 #include "play/handicap.h"
+#include "play/language.h"
 #include "play/mouse_input.h"
 #include "play/options.h"
 #include "play/start_up.h"
@@ -52,7 +55,13 @@ void InstallFontSubstitutes() {
       {QStringLiteral("IPAPMincho"), QStringLiteral("IPAexMincho"), QStringLiteral("IPAMincho")});
 }
 
+void SetSourceCaption(QAction* action, const char* caption) {
+  action->setProperty("sourceCaption", QString::fromUtf8(caption));
+  action->setText(TranslateText("Menu", QString::fromUtf8(caption)));
+}
+
 MainWindow::MainWindow(const QStringList& sound_folders, QWidget* parent) : QMainWindow(parent) {
+  translations_ = std::make_unique<Translations>();
   setWindowTitle(QStringLiteral("KAZEBAN"));
   const QScreen* screen = QGuiApplication::primaryScreen();
   const qreal dpr = screen != nullptr ? screen->devicePixelRatio() : qApp->devicePixelRatio();
@@ -102,19 +111,48 @@ QAction* MainWindow::item(const QString& name) const {
   return findChild<QAction*>(name);
 }
 
+Language MainWindow::language() const {
+  return translations_->language();
+}
+
+void MainWindow::SetLanguage(Language language, bool remember) {
+  kazeban::処理ガード guard(*form_);
+  if (!guard) return;
+  translations_->Install(language);
+  const Language now = translations_->language();
+  if (remember) RememberLanguage(now);
+  Retranslate();
+  panel_->Retranslate();
+  kazeban::言語_切替(
+      *form_, now == Language::Japanese ? kazeban::表示言語::日本語 : kazeban::表示言語::英語);
+  if (QAction* japanese = item(QStringLiteral("LANGUAGE_JA"))) {
+    japanese->setChecked(now == Language::Japanese);
+  }
+  if (QAction* english = item(QStringLiteral("LANGUAGE_EN"))) {
+    english->setChecked(now == Language::English);
+  }
+}
+
+void MainWindow::Retranslate() {
+  for (QAction* a : findChildren<QAction*>()) {
+    const QVariant source = a->property("sourceCaption");
+    if (source.isValid()) a->setText(TranslateText("Menu", source.toString()));
+  }
+}
+
 QMenu* MainWindow::AddMenu(QMenu* parent, const char* caption, const char* name) {
-  QMenu* menu = parent != nullptr ? parent->addMenu(QString::fromUtf8(caption))
-                                  : menuBar()->addMenu(QString::fromUtf8(caption));
+  QMenu* menu = parent != nullptr ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
   menu->setObjectName(QString::fromUtf8(name) + QStringLiteral("_menu"));
   menu->menuAction()->setObjectName(QString::fromUtf8(name));
+  SetSourceCaption(menu->menuAction(), caption);
   return menu;
 }
 
 QAction* MainWindow::AddItem(QMenu* parent, const char* caption, const char* name,
                              void (*handler)(kazeban::Form1&), bool checkable) {
-  QAction* a = parent != nullptr ? parent->addAction(QString::fromUtf8(caption))
-                                 : menuBar()->addAction(QString::fromUtf8(caption));
+  QAction* a = parent != nullptr ? parent->addAction(QString()) : menuBar()->addAction(QString());
   a->setObjectName(QString::fromUtf8(name));
+  SetSourceCaption(a, caption);
   a->setParent(this);
   if (handler == nullptr) {
     // Its command comes with a later part of the game.
@@ -139,48 +177,67 @@ void MainWindow::BuildMenus() {
   using namespace kazeban;
 
   // 対局: a game between people, against the computer, the computer's level, the end.
-  QMenu* taikyoku = AddMenu(nullptr, "対局", "TAIKYOKU");
+  QMenu* taikyoku = AddMenu(nullptr, QT_TRANSLATE_NOOP("Menu", "対局"), "TAIKYOKU");
   connect(taikyoku, &QMenu::aboutToShow, this, [this] { TAIKYOKU_Click(*form_); });
-  QMenu* match_man = AddMenu(taikyoku, "対局(人間)", "MATCH_MAN");
-  AddItem(match_man, "スタート", "START", START_Click);
-  QMenu* start2 = AddMenu(taikyoku, "対局(COM)", "START2");
-  AddItem(start2, "先手", "SENTE", SENTE_Click);
-  AddItem(start2, "後手", "GOTE", GOTE_Click);
-  QMenu* level = AddMenu(taikyoku, "COM対局ﾚﾍﾞﾙ", "LEVEL");
+  QMenu* match_man = AddMenu(taikyoku, QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "MATCH_MAN");
+  AddItem(match_man, QT_TRANSLATE_NOOP("Menu", "スタート"), "START", START_Click);
+  QMenu* start2 = AddMenu(taikyoku, QT_TRANSLATE_NOOP("Menu", "対局(COM)"), "START2");
+  AddItem(start2, QT_TRANSLATE_NOOP("Menu", "先手"), "SENTE", SENTE_Click);
+  AddItem(start2, QT_TRANSLATE_NOOP("Menu", "後手"), "GOTE", GOTE_Click);
+  QMenu* level = AddMenu(taikyoku, QT_TRANSLATE_NOOP("Menu", "COM対局ﾚﾍﾞﾙ"), "LEVEL");
   controls_->SetCheckAction(MenuCheck::LEVEL1,
                             AddItem(level, "LEVEL1", "LEVEL1", LEVEL1_Click, true));
   controls_->SetCheckAction(MenuCheck::LEVEL2,
                             AddItem(level, "LEVEL2", "LEVEL2", LEVEL2_Click, true));
   controls_->SetCheckAction(MenuCheck::LEVEL3,
                             AddItem(level, "LEVEL3", "LEVEL3", LEVEL3_Click, true));
-  AddItem(taikyoku, "終わり", "OWARI", OWARI_Click);
+  AddItem(taikyoku, QT_TRANSLATE_NOOP("Menu", "終わり"), "OWARI", OWARI_Click);
 
   // 局面: back to the start, turning the board; stepping back and forth; the handicap
   // grade; the record files.
-  QMenu* stop = AddMenu(nullptr, "局面", "STOP");
+  QMenu* stop = AddMenu(nullptr, QT_TRANSLATE_NOOP("Menu", "局面"), "STOP");
   connect(stop, &QMenu::aboutToShow, this, [this] { STOP_Click(*form_); });
-  AddItem(stop, "最初", "CANCEL", CANCEL_Click);
-  AddItem(stop, "反転", "REVERSE", REVERSE_Click);
-  AddItem(nullptr, "戻", "REPLAY", REPLAY_Click);
-  AddItem(nullptr, "進", "AFTER", AFTER_Click);
-  AddItem(nullptr, "△", "LBEL_UP", LBEL_UP_Click);
-  AddItem(nullptr, "▽", "LEBEL_DOWN", LEBEL_DOWN_Click);
-  QMenu* kifu = AddMenu(nullptr, "棋譜", "KIFU");
-  AddItem(kifu, "読込", "KIFU_READ", KIFU_READ_Click);
-  AddItem(kifu, "書込", "KIFU_WRITE", KIFU_WRITE_Click);
+  AddItem(stop, QT_TRANSLATE_NOOP("Menu", "最初"), "CANCEL", CANCEL_Click);
+  AddItem(stop, QT_TRANSLATE_NOOP("Menu", "反転"), "REVERSE", REVERSE_Click);
+  AddItem(nullptr, QT_TRANSLATE_NOOP("Menu", "戻"), "REPLAY", REPLAY_Click);
+  AddItem(nullptr, QT_TRANSLATE_NOOP("Menu", "進"), "AFTER", AFTER_Click);
+  AddItem(nullptr, QT_TRANSLATE_NOOP("Menu", "△"), "LBEL_UP", LBEL_UP_Click);
+  AddItem(nullptr, QT_TRANSLATE_NOOP("Menu", "▽"), "LEBEL_DOWN", LEBEL_DOWN_Click);
+  QMenu* kifu = AddMenu(nullptr, QT_TRANSLATE_NOOP("Menu", "棋譜"), "KIFU");
+  AddItem(kifu, QT_TRANSLATE_NOOP("Menu", "読込"), "KIFU_READ", KIFU_READ_Click);
+  AddItem(kifu, QT_TRANSLATE_NOOP("Menu", "書込"), "KIFU_WRITE", KIFU_WRITE_Click);
   // The records of the other shogi programs, after the record file's own items.
   exchange_ = std::make_unique<RecordExchange>(*this);
   exchange_->AddItems(kifu);
 
   // ｵﾌﾟｼｮﾝ: guidance and the background tune.
-  QMenu* option = AddMenu(nullptr, "ｵﾌﾟｼｮﾝ", "OPTION");
+  QMenu* option = AddMenu(nullptr, QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION");
   connect(option, &QMenu::aboutToShow, this, [this] { OPTION_Click(*form_); });
-  controls_->SetCheckAction(MenuCheck::SIDOU,
-                            AddItem(option, "移動指導", "SIDOU", SIDOU_Click, true));
+  controls_->SetCheckAction(MenuCheck::SIDOU, AddItem(option, QT_TRANSLATE_NOOP("Menu", "移動指導"),
+                                                      "SIDOU", SIDOU_Click, true));
   controls_->SetCheckAction(MenuCheck::BGM, AddItem(option, "BGM", "BGM", BGM_Click, true));
+  // The language, named in itself, in both languages.
+  QMenu* language = AddMenu(option, QT_TRANSLATE_NOOP("Menu", "言語(Language)"), "LANGUAGE");
+  auto* languages = new QActionGroup(this);
+  const struct {
+    const char* caption;
+    const char* name;
+    Language value;
+  } choices[] = {{"日本語", "LANGUAGE_JA", Language::Japanese},
+                 {"English", "LANGUAGE_EN", Language::English}};
+  for (const auto& choice : choices) {
+    QAction* a = language->addAction(QString::fromUtf8(choice.caption));
+    a->setObjectName(QString::fromUtf8(choice.name));
+    a->setParent(this);
+    a->setCheckable(true);
+    a->setChecked(choice.value == Language::Japanese);
+    languages->addAction(a);
+    const Language value = choice.value;
+    connect(a, &QAction::triggered, this, [this, value] { SetLanguage(value, true); });
+  }
 
   // その他: the about box.
-  AddItem(nullptr, "その他", "VER", VER_Click);
+  AddItem(nullptr, QT_TRANSLATE_NOOP("Menu", "その他"), "VER", VER_Click);
 }
 
 void MainWindow::ConnectPanel() {

@@ -15,7 +15,9 @@ class BoardView;
 class KeptImage;
 class RecordExchange;
 class RecordPanel;
+class Translations;
 class WindowControls;
+enum class Language;
 struct Journal;
 
 namespace kazeban {
@@ -52,6 +54,12 @@ class MainWindow : public QMainWindow {
   // A menu item by its control name ("TAIKYOKU", "START", "LEVEL3", …).
   QAction* item(const QString& name) const;
 
+  // Shows every text of the window in `language` from now on: the menus, the panel,
+  // the boxes and what is drawn beside the board. The player's choice (`remember`) is
+  // kept for every later start. Does nothing while another handler runs.
+  void SetLanguage(Language language, bool remember);
+  Language language() const;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -65,6 +73,8 @@ class MainWindow : public QMainWindow {
   void ConnectPanel();
   // The journal of the games played, when it is on.
   void OpenJournal();
+  // The menus' captions in the current language.
+  void Retranslate();
   QMenu* AddMenu(QMenu* parent, const char* caption, const char* name);
   QAction* AddItem(QMenu* parent, const char* caption, const char* name,
                    void (*handler)(kazeban::Form1&), bool checkable = false);
@@ -77,7 +87,11 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<kazeban::Form1> form_;
   QString journal_folder_;
   std::unique_ptr<RecordExchange> exchange_;
+  std::unique_ptr<Translations> translations_;
 };
+
+// Marks a menu's or an item's caption as the source text it is translated from.
+void SetSourceCaption(QAction* action, const char* caption);
 
 // Where the journal keeps the games: KAZEBAN_JOURNAL_DIR when it is set (empty: no
 // journal), otherwise "KAZEBAN" in the user's documents folder.

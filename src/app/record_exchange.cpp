@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/record_panel.h"
 #include "play/form.h"
@@ -42,10 +43,11 @@ RecordExchange::RecordExchange(MainWindow& window)
   };
 }
 
-const QString& RecordExchange::OpenFilters() {
-  static const QString filters = QStringLiteral(
-      "棋譜 (*.kif *.kifu *.ki2 *.ki2u *.csa *.sfen *.usi *.txt *.棋譜);;すべてのファイル (*)");
-  return filters;
+QString RecordExchange::OpenFilters() {
+  return TranslateText(
+      "Dialog", QString::fromUtf8(QT_TRANSLATE_NOOP("Dialog",
+                                                    "棋譜 (*.kif *.kifu *.ki2 *.ki2u *.csa *.sfen "
+                                                    "*.usi *.txt *.棋譜);;すべてのファイル (*)")));
 }
 
 const QString& RecordExchange::SaveFilters() {
@@ -61,14 +63,16 @@ void RecordExchange::AddItems(QMenu* kifu) {
     const char* name;
     void (RecordExchange::*handler)();
   } items[] = {
-      {"取込(KIF・KI2・CSA・SFEN)…", "KIFU_IMPORT", &RecordExchange::Import},
-      {"書出(KIF・CSA・SFEN)…", "KIFU_EXPORT", &RecordExchange::Export},
-      {"局面をコピー(SFEN)", "SFEN_COPY", &RecordExchange::CopyPosition},
-      {"棋譜を貼付け", "KIFU_PASTE", &RecordExchange::Paste},
+      {QT_TRANSLATE_NOOP("Menu", "取込(KIF・KI2・CSA・SFEN)…"), "KIFU_IMPORT",
+       &RecordExchange::Import},
+      {QT_TRANSLATE_NOOP("Menu", "書出(KIF・CSA・SFEN)…"), "KIFU_EXPORT", &RecordExchange::Export},
+      {QT_TRANSLATE_NOOP("Menu", "局面をコピー(SFEN)"), "SFEN_COPY", &RecordExchange::CopyPosition},
+      {QT_TRANSLATE_NOOP("Menu", "棋譜を貼付け"), "KIFU_PASTE", &RecordExchange::Paste},
   };
   for (const auto& item : items) {
-    QAction* a = kifu->addAction(QString::fromUtf8(item.caption));
+    QAction* a = kifu->addAction(QString());
     a->setObjectName(QString::fromUtf8(item.name));
+    SetSourceCaption(a, item.caption);
     a->setParent(&window_);
     const auto handler = item.handler;
     QObject::connect(a, &QAction::triggered, &window_, [this, handler] { (this->*handler)(); });
@@ -84,8 +88,9 @@ void RecordExchange::Import() {
   if (!Free()) return;
   kazeban::パネル_隠す(window_.form());
   QString filter;
-  const QString path =
-      openFileName(QStringLiteral("棋譜の取込"), directory_, OpenFilters(), &filter);
+  const QString path = openFileName(
+      TranslateText("Dialog", QString::fromUtf8(QT_TRANSLATE_NOOP("Dialog", "棋譜の取込"))),
+      directory_, OpenFilters(), &filter);
   if (path.isEmpty()) return;
   directory_ = QFileInfo(path).absolutePath();
   Open(path);
@@ -104,9 +109,9 @@ void RecordExchange::Export() {
   const std::string typed = f.controls.PanelText(2);
   const QString stem = typed.empty() ? QStringLiteral("棋譜") : QString::fromStdString(typed);
   QString filter = SaveFilters().section(QStringLiteral(";;"), 0, 0);
-  QString path = saveFileName(QStringLiteral("棋譜の書出"),
-                              directory_ + QLatin1Char('/') + stem + QStringLiteral(".kif"),
-                              SaveFilters(), &filter);
+  QString path = saveFileName(
+      TranslateText("Dialog", QString::fromUtf8(QT_TRANSLATE_NOOP("Dialog", "棋譜の書出"))),
+      directory_ + QLatin1Char('/') + stem + QStringLiteral(".kif"), SaveFilters(), &filter);
   if (path.isEmpty()) return;
   directory_ = QFileInfo(path).absolutePath();
 

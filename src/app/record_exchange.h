@@ -37,8 +37,9 @@ class RecordExchange {
   std::function<QString(const QString&, const QString&, const QString&, QString*)> openFileName;
   std::function<QString(const QString&, const QString&, const QString&, QString*)> saveFileName;
 
-  // The filters the dialogs offer; the save dialog's first filter is the default.
-  static const QString& OpenFilters();
+  // The filters the dialogs offer, the first in the window's language; the save
+  // dialog's first filter is the default.
+  static QString OpenFilters();
   static const QString& SaveFilters();
 
  private:

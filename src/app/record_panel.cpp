@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/board_view.h"
+#include "app/language.h"
 
 RecordPanel::RecordPanel(BoardView& view, const QString& first) {
   const QString start = StartDirectory(first);
@@ -47,9 +48,8 @@ RecordPanel::RecordPanel(BoardView& view, const QString& first) {
 
   // The name part: four labels, four text boxes and "RETURN". The labels are filled,
   // so that their text stands on a plain background over the board.
-  const char* captions[4] = {"対 局 名：", "先    手 ：", "後    手 ：", "ﾌｧｲﾙ名 ："};
   for (int k = 0; k < 4; ++k) {
-    label1[k] = new QLabel(QString::fromUtf8(captions[k]), &view);
+    label1[k] = new QLabel(&view);
     label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
     label1[k]->setAutoFillBackground(true);
     view.PlaceChild(label1[k], 120, 2400 + 240 * k, 855, 255);
@@ -63,14 +63,26 @@ RecordPanel::RecordPanel(BoardView& view, const QString& first) {
     text[order[k]] = box;
     view.PlaceChild(box, 960, 2400 + 240 * k, 2295, 270);
   }
-  command1 = new QPushButton(QStringLiteral("RETURN"), &view);
+  command1 = new QPushButton(&view);
   command1->setObjectName(QStringLiteral("Command1"));
   view.PlaceChild(command1, 3360, 3000, 855, 375);
+
+  Retranslate();
 
   SetDirPath(start);
   SetFilePath(start);
   SetListsVisible(false, false, false);
   SetNamePanelVisible(false);
+}
+
+void RecordPanel::Retranslate() {
+  static constexpr const char* captions[4] = {
+      QT_TRANSLATE_NOOP("Panel", "対 局 名："), QT_TRANSLATE_NOOP("Panel", "先    手 ："),
+      QT_TRANSLATE_NOOP("Panel", "後    手 ："), QT_TRANSLATE_NOOP("Panel", "ﾌｧｲﾙ名 ：")};
+  for (int k = 0; k < 4; ++k) {
+    label1[k]->setText(TranslateText("Panel", QString::fromUtf8(captions[k])));
+  }
+  command1->setText(TranslateText("Panel", QStringLiteral("RETURN")));
 }
 
 namespace {

@@ -48,6 +48,9 @@ class RecordPanel {
   QComboBox* drive1;  // mounted volumes, by root path
   QTreeView* dir1;    // the directory tree, one directory chosen
   QListView* file1;   // "*.棋譜" files of the chosen directory
+  // The labels' and the button's texts in the window's language.
+  void Retranslate();
+
   QLabel* label1[4];  // "対 局 名：", "先    手 ：", "後    手 ：", "ﾌｧｲﾙ名 ："
   QLineEdit* text[5];     // text[1..4]: Text1 (file name) … Text4 (second player)
   QPushButton* command1;  // "RETURN"

@@ -9,12 +9,18 @@
 
 #include <cmath>
 
+#include "app/language.h"
 #include "app/record_panel.h"
 
 namespace {
 
 QString Q(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A box's title or text in the window's language (names and paths are never translated).
+QString Shown(std::string_view s) {
+  return TranslateText("Message", Q(s));
 }
 
 int Pixels(int twips) {
@@ -55,21 +61,23 @@ void WindowControls::SetCheckAction(kazeban::MenuCheck item, QAction* action) {
 
 void WindowControls::MessageOK(std::string_view title, std::string_view text) {
   if (answerBox) {
-    answerBox(Q(title), Q(text), false);
+    answerBox(Shown(title), Shown(text), false);
     return;
   }
-  QMessageBox box(QMessageBox::Warning, Q(title), Q(text), QMessageBox::NoButton, &window_);
+  QMessageBox box(QMessageBox::Warning, Shown(title), Shown(text), QMessageBox::NoButton, &window_);
   box.setTextFormat(Qt::PlainText);
   box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
   box.exec();
 }
 
 bool WindowControls::MessageYesNo(std::string_view title, std::string_view text) {
-  if (answerBox) return answerBox(Q(title), Q(text), true);
-  ButtonsOnlyBox box(QMessageBox::Warning, Q(title), Q(text), QMessageBox::NoButton, &window_);
+  if (answerBox) return answerBox(Shown(title), Shown(text), true);
+  ButtonsOnlyBox box(QMessageBox::Warning, Shown(title), Shown(text), QMessageBox::NoButton,
+                     &window_);
   box.setTextFormat(Qt::PlainText);
-  QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-  box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+  QPushButton* yes =
+      box.addButton(Shown(QT_TRANSLATE_NOOP("Message", "はい")), QMessageBox::YesRole);
+  box.addButton(Shown(QT_TRANSLATE_NOOP("Message", "いいえ")), QMessageBox::NoRole);
   box.setDefaultButton(yes);
   box.exec();
   return box.clickedButton() == yes;

@@ -7,6 +7,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "display/translatable.h"
+
 namespace kazeban {
 
 // The full-width file digits "１".."９" for 1..9; empty otherwise.
@@ -72,13 +74,19 @@ constexpr std::string_view 移動駒種類の文字(int token) {
 // empty for any other code.
 constexpr std::string_view 固定文字列(int code) {
   constexpr std::array<std::string_view, 21> handicaps = {
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段"),
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段"), KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段"),
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段"), KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段"),
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段"), KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"),
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"), KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"),
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"), KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"),
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級"), KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級"),
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級"), KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級"),
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級"), KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"),
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級"), KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級"),
+      KZ_TR("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級")};
   if (code >= -10 && code <= 10) return handicaps[static_cast<std::size_t>(code + 10)];
-  if (code == 99) return "手目";
+  if (code == 99) return KZ_TR("Board", "手目");
   return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "display/board_drawing.h"
 #include "display/captions.h"
+#include "display/noted_texts.h"
 #include "display/text_drawing.h"
 #include "rules/pieces.h"
 
@@ -56,20 +57,46 @@ void 描画_移動駒種類(画面& g, double x, double y, int token, int colour
 
 void 描画_移動結果(画面& g, const GameState& s, double x, double y, int toColumn, int toRow,
                    int code, int colour) {
+  描画_移動結果(g, s.BAN_IRO, x, y, toColumn, toRow, code, colour,
+                西洋式の手(s, s.KIFU_SUU, toColumn, toRow, code));
+}
+
+void 描画_移動結果(画面& g, int boardColour, double x, double y, int toColumn, int toRow, int code,
+                   int colour, const 西洋式の表記& western) {
   // 1. Erase the caption of the side's last move.
-  描画_四角形(g, x, y, 1250, 380, s.BAN_IRO);
+  描画_四角形(g, x, y, 1250, 380, boardColour);
 
-  // 2. The file: files count from the right, so column 1 is file 9.
-  描画_移動駒種類(g, x, y, 10 - toColumn, colour);
+  if (g.言語 == 表示言語::英語) {
+    // The whole move in Western notation.
+    g.surface.DrawText(グリッドX(x), グリッドY(y), western.view(), 12, g.太字, colour);
+  } else {
+    // 2. The file: files count from the right, so column 1 is file 9.
+    描画_移動駒種類(g, x, y, 10 - toColumn, colour);
 
-  // 3. The rank numeral.
-  描画_移動駒種類(g, x + 0.4, y, toRow + 1000, colour);
+    // 3. The rank numeral.
+    描画_移動駒種類(g, x + 0.4, y, toRow + 1000, colour);
 
-  // 4. The name of the piece as it stands after the move ("飛成" after a promotion).
-  描画_移動駒種類(g, x + 1, y, code, colour);
+    // 4. The name of the piece as it stands after the move ("飛成" after a promotion).
+    描画_移動駒種類(g, x + 1, y, code, colour);
+  }
 
   // 5. Shown at once, even while the computer goes on thinking.
   g.surface.Refresh();
+
+  // Noted for a change of language, by the side the caption stands beside.
+  if (g.控え != nullptr) {
+    文字の控え::項目 item;
+    item.点x = グリッドX(x) + 30;
+    item.点y = グリッドY(y) + 30;
+    item.x = x;
+    item.y = y;
+    item.列 = toColumn;
+    item.段 = toRow;
+    item.駒 = code;
+    item.色 = colour;
+    item.西洋式 = western;
+    g.控え->控える(x < 5 ? 文字の控え::上の手 : 文字の控え::下の手, item);
+  }
 }
 
 }  // namespace kazeban

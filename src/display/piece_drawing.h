@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/screen.h"
+#include "display/western_notation.h"
 #include "rules/game_state.h"
 
 namespace kazeban {
@@ -21,8 +22,13 @@ void 描画_敵持盤(画面& g, const GameState& s);
 void 描画_移動駒種類(画面& g, double x, double y, int token, int colour);
 
 // The caption of a move to (toColumn, toRow) by `code` at grid point (x, y), over an
-// erased box, shown at once.
+// erased box, shown at once. The move is the record's last on the board (KIFU_SUU); in
+// English it is written in Western notation.
 void 描画_移動結果(画面& g, const GameState& s, double x, double y, int toColumn, int toRow,
                    int code, int colour);
+
+// The same with the Western form given, over a box of `boardColour`.
+void 描画_移動結果(画面& g, int boardColour, double x, double y, int toColumn, int toRow, int code,
+                   int colour, const 西洋式の表記& western);
 
 }  // namespace kazeban

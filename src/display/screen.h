@@ -7,9 +7,19 @@
 
 namespace kazeban {
 
+// The language of the texts beside the board. Japanese is the game's own; in English
+// the move captions are in Western notation and the window translates the fixed texts.
+enum class 表示言語 { 日本語, 英語 };
+
+class 文字の控え;
+
 struct 画面 {
   Surface& surface;
   bool 太字 = false;
+  表示言語 言語 = 表示言語::日本語;
+  // Where the texts that depend on the language are noted as they are drawn, so that a
+  // change of language can draw them again; none in drawings that never change it.
+  文字の控え* 控え = nullptr;
 };
 
 // Twips of grid point (x, y): square (i, j) spans grid points (i, j) to (i + 1, j + 1).

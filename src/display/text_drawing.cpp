@@ -2,6 +2,7 @@
 
 #include "display/board_drawing.h"
 #include "display/captions.h"
+#include "display/noted_texts.h"
 
 namespace kazeban {
 
@@ -54,6 +55,15 @@ void 描画_手数(画面& g, const GameState& s, int n) {
   // 3. The word "手目" after it, over its own erased box.
   描画_四角形(g, 12.7, 2.1, 2200, 560, s.BAN_IRO);
   描画_文字列(g, 12.7, 2.1, 99, IRO_15, 10);
+
+  // Noted for a change of language, at "手目".
+  if (g.控え != nullptr) {
+    文字の控え::項目 item;
+    item.点x = グリッドX(12.7) + 130;
+    item.点y = グリッドY(2.1) + 170;
+    item.値 = n;
+    g.控え->控える(文字の控え::手数, item);
+  }
 }
 
 void 描画_レベル(画面& g, const GameState& s, int n) {

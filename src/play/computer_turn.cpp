@@ -4,6 +4,7 @@
 #include "display/board_drawing.h"
 #include "display/piece_drawing.h"
 #include "display/text_drawing.h"
+#include "display/translatable.h"
 #include "play/game_end.h"
 #include "play/window_move.h"
 #include "rules/move.h"
@@ -24,20 +25,30 @@ COM手番結果 勝敗(Form1& f, std::string_view name) {
 
 }  // namespace
 
+void 思考中_描画(Form1& f) {
+  const GameState& s = f.s;
+  描画_四角形(f.g, UE_KEKKA_X, UE_KEKKA_Y, パネル幅, パネル高, s.BAN_IRO);
+  描画_数値(f.g, s, UE_KEKKA_X, UE_KEKKA_Y, KZ_TR("Board", "思考中"), s.KEKKA_IRO, 0, 12);
+  文字の控え::項目 item;
+  item.点x = グリッドX(UE_KEKKA_X) + 30;
+  item.点y = グリッドY(UE_KEKKA_Y) + 30;
+  f.控え.控える(文字の控え::思考中, item);
+}
+
 COM手番結果 com_ban(Form1& f) {
   GameState& s = f.s;
 
   // 0. A full record takes no further move: the computer plays nothing, says so as
   // the person's refused move does, and the turn stays with the person.
   if (棋譜満杯(s)) {
-    拒否(f, "棋譜", "棋譜がいっぱいです(500手まで)");
+    拒否(f, KZ_TR("Message", "棋譜"), KZ_TR("Message", "棋譜がいっぱいです(500手まで)"));
     s.TEBAN = s.SITA_SENGO;
     return COM手番結果::棋譜満杯;
   }
 
   // 1. "思考中" in the panel of the computer's moves.
   描画_四角形(f.g, UE_KEKKA_X, UE_KEKKA_Y, パネル幅, パネル高, s.BAN_IRO);
-  描画_数値(f.g, s, UE_KEKKA_X, UE_KEKKA_Y, "思考中", s.KEKKA_IRO, 0, 12);
+  思考中_描画(f);
 
   // 2-5. The best score reset, the position before the move and its survey set aside.
   COM_準備(s, f.勢力, f.COM);
@@ -51,7 +62,7 @@ COM手番結果 com_ban(Form1& f) {
   // Nothing legal to play: the person wins. The panel no longer says "思考中".
   if (!res.指し手あり) {
     描画_四角形(f.g, UE_KEKKA_X, UE_KEKKA_Y, パネル幅, パネル高, s.BAN_IRO);
-    return 勝敗(f, "あなた");
+    return 勝敗(f, KZ_TR("Message", "あなた"));
   }
 
   // 9. Record the move and show its number, make it with its redraws (a drop comes
@@ -72,7 +83,7 @@ COM手番結果 com_ban(Form1& f) {
 
   // 11. The computer bears on the person's king, or has taken it (possible when the
   // person left it attacked): the computer wins, and its move is not captioned.
-  if (王手 || taken == K_SITA_OU) return 勝敗(f, "ｺﾝﾋﾟｭｰﾀ");
+  if (王手 || taken == K_SITA_OU) return 勝敗(f, KZ_TR("Message", "ｺﾝﾋﾟｭｰﾀ"));
 
   // Otherwise the move is captioned and the person is to move.
   描画_移動結果(f.g, s, UE_KEKKA_X, UE_KEKKA_Y, m.SAKI_I, m.SAKI_J, m.NARI, IRO_15);

@@ -8,6 +8,9 @@
 
 namespace kazeban {
 
+// "思考中" in the panel of the computer's moves, over an erased box.
+void 思考中_描画(Form1& f);
+
 // How the computer's turn ended, which tells the caller what may follow.
 enum class COM手番結果 {
   指した,          // the move is on the board; the person is to move

@@ -10,7 +10,11 @@
 namespace kazeban {
 
 Form1::Form1(Surface& surface, Controls& c, std::vector<std::string> sound_folders, int32_t handle)
-    : g{surface}, controls(c), warning(c), window_handle(handle) {
+    : 控え(surface),
+      g{控え, false, 表示言語::日本語, &控え},
+      controls(c),
+      warning(c),
+      window_handle(handle) {
   sound.音声フォルダ = std::move(sound_folders);
 }
 

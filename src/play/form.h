@@ -16,6 +16,7 @@
 #include "computer/influence_map.h"
 #include "computer/snapshots.h"
 #include "display/controls.h"
+#include "display/noted_texts.h"
 #include "display/screen.h"
 #include "display/surface.h"
 #include "play/record_origin.h"
@@ -84,6 +85,8 @@ struct Form1 {
   選択 SENTAKU;
   // Where the record on the board starts and what is printed around the board.
   記録の由来 由来;
+  // Every drawing passes through the note of the texts a change of language redraws.
+  文字の控え 控え;
   画面 g;
   Controls& controls;
 

@@ -1,5 +1,7 @@
 #include "play/game_end.h"
 
+#include "display/translatable.h"
+
 #include <string>
 
 #include "play/start_up.h"
@@ -13,10 +15,11 @@ bool 終了(Form1& f, std::string_view name) {
 
   // 2-3. The closing sound, then the winner.
   dsPlay(f.handles.SND_SYUUKYOKU);
-  f.controls.MessageOK("終了", std::string(name) + "の勝ちです");
+  // The whole text is translated ("あなたの勝ちです" …).
+  f.controls.MessageOK(KZ_TR("Message", "終了"), std::string(name) + "の勝ちです");
 
   // 4-5. Another game: the starting position, no game in progress.
-  if (f.controls.MessageYesNo("再ゲーム", "続けますか？")) {
+  if (f.controls.MessageYesNo(KZ_TR("Message", "再ゲーム"), KZ_TR("Message", "続けますか？"))) {
     初期設定(f);
     dsPlay(f.handles.SND_KOMAUTI);
     return true;

@@ -1,5 +1,7 @@
 #include "play/game_menu.h"
 
+#include "display/translatable.h"
+
 #include "display/text_drawing.h"
 #include "play/computer_turn.h"
 #include "play/start_up.h"
@@ -22,14 +24,14 @@ void START_Click(Form1& f) {
   f.s.TEBAN = f.s.SITA_SENGO;
   f.s.TAIKYOKU_SYU = TAI_MAN;
   // 3. Who begins.
-  f.controls.MessageOK(" ", "先手の番です");
+  f.controls.MessageOK(" ", KZ_TR("Message", "先手の番です"));
 }
 
 void SENTE_Click(Form1& f) {
   処理ガード guard(f);
   if (!guard) return;
   // 1. Who begins. 2. The computer's level.
-  f.controls.MessageOK(" ", "あなたの番です");
+  f.controls.MessageOK(" ", KZ_TR("Message", "あなたの番です"));
   描画_レベル(f.g, f.s, f.s.COM_LEVEL);
   // 3. Nothing selected; the person is first and to move, against the computer.
   GameState& s = f.s;

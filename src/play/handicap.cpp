@@ -1,5 +1,7 @@
 #include "play/handicap.h"
 
+#include "display/translatable.h"
+
 #include "display/board_drawing.h"
 #include "display/piece_drawing.h"
 #include "play/handicap_caption.h"
@@ -26,7 +28,7 @@ constexpr ハンデの駒 UEの段階[11] = {
 
 constexpr int 最高段階 = 10;
 
-constexpr const char* ハンデの題 = "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定";
+constexpr const char* ハンデの題 = KZ_TR("Message", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 
 // A step of `delta` (+1 for △, −1 for ▽).
 void 段階を変える(Form1& f, int delta) {
@@ -39,7 +41,7 @@ void 段階を変える(Form1& f, int delta) {
 
   // 2. Not while a record file is loaded.
   if (s.KIFU_MODE == ON) {
-    拒否(f, ハンデの題, "棋譜ﾓｰﾄﾞではできません(局面→最初)");
+    拒否(f, ハンデの題, KZ_TR("Message", "棋譜ﾓｰﾄﾞではできません(局面→最初)"));
     return;
   }
 
@@ -47,7 +49,7 @@ void 段階を変える(Form1& f, int delta) {
   // one (a board turned in the middle of a game has no moves but pieces anywhere, and
   // a step would take or overwrite whatever stands on its square).
   if (s.KIFU_SUU > 0 || !ハンデ_初形か(s)) {
-    拒否(f, ハンデの題, "対局途中ではできません");
+    拒否(f, ハンデの題, KZ_TR("Message", "対局途中ではできません"));
     return;
   }
 

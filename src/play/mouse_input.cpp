@@ -1,5 +1,7 @@
 #include "play/mouse_input.h"
 
+#include "display/translatable.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -69,7 +71,8 @@ void 対局外(Form1& f) {
 
   // 1. A record file is loaded: "No" starts afresh.
   if (s.KIFU_MODE == ON) {
-    if (!f.controls.MessageYesNo("棋譜", "棋譜を '進 'で進めて下さい")) {
+    if (!f.controls.MessageYesNo(KZ_TR("Message", "棋譜"),
+                                 KZ_TR("Message", "棋譜を '進 'で進めて下さい"))) {
       Form_Load(f);
       dsPlay(f.handles.SND_KOMAUTI);
     }
@@ -78,13 +81,13 @@ void 対局外(Form1& f) {
 
   // 2. Nothing played yet.
   if (s.KIFU_SUU == 0) {
-    拒否(f, "開始", "「対局」で始めて下さい");
+    拒否(f, KZ_TR("Message", "開始"), KZ_TR("Message", "「対局」で始めて下さい"));
     return;
   }
 
   // 3. A game stopped at move KIFU_SUU resumes with the side of the next recorded
   // move; when no move follows, with the side that did not make the last one.
-  f.controls.MessageOK("再開", "OKですか？");
+  f.controls.MessageOK(KZ_TR("Message", "再開"), KZ_TR("Message", "OKですか？"));
   const bool 上の番 = s.KIFU_SUU < s.KIFU_SAIGO ? UEの駒(s.KIFU_NARI[s.KIFU_SUU + 1])
                                                 : SITAの駒(s.KIFU_NARI[s.KIFU_SUU]);
   if (上の番 && s.TAIKYOKU_SYU == TAI_COM) {
@@ -163,14 +166,14 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   // 4. A pawn, lance or knight that could never move again must promote, which takes
   // the right button.
   if (移動後チェック(r, sel.KOMA) == OFF && button == BUTTON_LEFT) {
-    拒否(f, "成り", "マウスの右をクリックして下さい");
+    拒否(f, KZ_TR("Message", "成り"), KZ_TR("Message", "マウスの右をクリックして下さい"));
     return;
   }
 
   // The record is full after KIFU_MAX moves: refused like an illegal move, with a word
   // why; nothing changes.
   if (棋譜満杯(s)) {
-    拒否(f, "棋譜", "棋譜がいっぱいです(500手まで)");
+    拒否(f, KZ_TR("Message", "棋譜"), KZ_TR("Message", "棋譜がいっぱいです(500手まで)"));
     return;
   }
 
@@ -213,7 +216,7 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   const bool 王を取った = taken == K_UE_OU || taken == K_SITA_OU;
   if (s.TAIKYOKU_SYU == TAI_COM) {
     if (王を取った || 移動チェック(s, c, r, s.UE_OU_I, s.UE_OU_J, sel.KOMA) == ON) {
-      (void)終了(f, "あなた");
+      (void)終了(f, KZ_TR("Message", "あなた"));
       return;
     }
     // The computer replies; the game may end in its turn, and nothing follows here.
@@ -222,13 +225,13 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   }
   if (s.TEBAN == SENTE) {
     if (王を取った || 移動チェック(s, c, r, s.UE_OU_I, s.UE_OU_J, sel.KOMA) == ON) {
-      (void)終了(f, "先手");
+      (void)終了(f, KZ_TR("Message", "先手"));
       return;
     }
     s.TEBAN = GOTE;
   } else {
     if (王を取った || 移動チェック(s, c, r, s.SITA_OU_I, s.SITA_OU_J, sel.KOMA) == ON) {
-      (void)終了(f, "後手");
+      (void)終了(f, KZ_TR("Message", "後手"));
       return;
     }
     s.TEBAN = SENTE;

@@ -1,5 +1,7 @@
 #include "record/exchange_commands.h"
 
+#include "display/translatable.h"
+
 #include <string>
 
 #include "display/board_drawing.h"
@@ -16,9 +18,9 @@
 namespace kazeban {
 namespace {
 
-constexpr const char* 取込の題 = "棋譜取込";
-constexpr const char* 貼付けの題 = "棋譜貼付け";
-constexpr const char* 書出の題 = "棋譜書出";
+constexpr const char* 取込の題 = KZ_TR("Message", "棋譜取込");
+constexpr const char* 貼付けの題 = KZ_TR("Message", "棋譜貼付け");
+constexpr const char* 書出の題 = KZ_TR("Message", "棋譜書出");
 
 // The file's own name in brackets, for messages.
 std::string 括弧付きの名前(const std::string& path) {
@@ -56,22 +58,24 @@ void 記録モードへ(Form1& f, const 対局棋譜読込結果& read, std::str
   名前_描画(f, f.由来.対局名, f.由来.上側の名, f.由来.下側の名);
 
   // 4. What was read.
-  f.controls.MessageOK("棋譜", " 読み込みました");
+  f.controls.MessageOK(KZ_TR("Message", "棋譜"), KZ_TR("Message", " 読み込みました"));
   const 対局棋譜& g = read.棋譜;
   if (g.最終手反則 && !g.手.empty() && !truncated) {
     // The foul that ended the game is not on the board: say which move it was.
     Position before = g.開始局面;
     for (size_t k = 0; k + 1 < g.手.size(); ++k) 指す(before, g.手[k]);
-    f.controls.MessageOK("棋譜", std::to_string(g.手.size()) + "手目は反則(" +
-                                     標準判定の説明(標準判定(before, g.手.back())) +
-                                     ")のため、その前までを読み込みました");
+    f.controls.MessageOK(KZ_TR("Message", "棋譜"),
+                         std::to_string(g.手.size()) + "手目は反則(" +
+                             標準判定の説明(標準判定(before, g.手.back())) +
+                             ")のため、その前までを読み込みました");
   }
   if (truncated) {
     f.controls.MessageOK("棋譜", std::to_string(KIFU_MAX + 1) +
                                      "手目からあとは読み込んでいません(" +
                                      std::to_string(KIFU_MAX) + "手まで)");
   }
-  if (s.KIFU_SAIGO > 0) f.controls.MessageOK("棋譜", "棋譜を '進 'で進めて下さい");
+  if (s.KIFU_SAIGO > 0)
+    f.controls.MessageOK(KZ_TR("Message", "棋譜"), KZ_TR("Message", "棋譜を '進 'で進めて下さい"));
 }
 
 }  // namespace
@@ -103,7 +107,7 @@ bool 棋譜_貼付け(Form1& f, std::string_view text) {
   if (!guard) return false;
   パネル_隠す(f);
   if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-    拒否(f, 貼付けの題, "クリップボードに棋譜がありません");
+    拒否(f, 貼付けの題, KZ_TR("Message", "クリップボードに棋譜がありません"));
     return false;
   }
   const 対局棋譜読込結果 read = 対局棋譜_解析(text);
@@ -144,7 +148,7 @@ bool 棋譜_書出(Form1& f, const std::string& path, const std::string& 今の�
     拒否(f, 書出の題, written.理由);
     return false;
   }
-  f.controls.MessageOK(書出の題, "棋譜を書き出しました");
+  f.controls.MessageOK(書出の題, KZ_TR("Message", "棋譜を書き出しました"));
 
   // 4. A move other programs do not allow ends what they are given: say so.
   const int kept = static_cast<int>(game.手.size());

@@ -1,5 +1,7 @@
 #include "record/navigation.h"
 
+#include "display/translatable.h"
+
 #include "display/board_drawing.h"
 #include "display/piece_drawing.h"
 #include "display/text_drawing.h"
@@ -34,9 +36,9 @@ void AFTER_Click(Form1& f) {
   // 2. Nothing left to play again.
   if (s.KIFU_SUU >= s.KIFU_SAIGO) {
     if (s.KIFU_MODE == ON) {
-      f.controls.MessageOK("進む", "終わり");
+      f.controls.MessageOK(KZ_TR("Message", "進む"), KZ_TR("Message", "終わり"));
     } else {
-      拒否(f, "進む", "できません");
+      拒否(f, KZ_TR("Message", "進む"), KZ_TR("Message", "できません"));
     }
     return;
   }
@@ -86,7 +88,7 @@ void REPLAY_Click(Form1& f) {
 
   // 2. Nothing to take back (in record mode too).
   if (s.KIFU_SUU < 1) {
-    拒否(f, "戻る", "できません");
+    拒否(f, KZ_TR("Message", "戻る"), KZ_TR("Message", "できません"));
     return;
   }
 
@@ -150,7 +152,7 @@ void REVERSE_Click(Form1& f) {
 
   // 1. Not while a record file is loaded.
   if (s.KIFU_MODE == ON) {
-    拒否(f, "反転", "棋譜ﾓｰﾄﾞではできません");
+    拒否(f, KZ_TR("Message", "反転"), KZ_TR("Message", "棋譜ﾓｰﾄﾞではできません"));
     return;
   }
 

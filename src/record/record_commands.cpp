@@ -1,5 +1,7 @@
 #include "record/record_commands.h"
 
+#include "display/translatable.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -67,20 +69,21 @@ void KIFU_WRITE_Click(Form1& f) {
 
   // 1. A turned board no longer matches its moves.
   if (s.HANTEN_FLAG == ON) {
-    拒否(f, "棋譜書込", "反転後は書き込みできません");
+    拒否(f, KZ_TR("Message", "棋譜書込"), KZ_TR("Message", "反転後は書き込みできません"));
     return;
   }
 
   // 2. Nor does a game begun with a handicap: a record replays from the full position.
   if (s.HANDE_FLAG == ON) {
-    拒否(f, "棋譜書込", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+    拒否(f, KZ_TR("Message", "棋譜書込"), KZ_TR("Message", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"));
     return;
   }
 
   // A game read from another program's record may start from a handicap or a board
   // diagram, which a record file cannot hold.
   if (!f.由来.平手) {
-    拒否(f, "棋譜書込", "平手の初形からでない棋譜は書き込みできません");
+    拒否(f, KZ_TR("Message", "棋譜書込"),
+         KZ_TR("Message", "平手の初形からでない棋譜は書き込みできません"));
     return;
   }
 
@@ -94,7 +97,7 @@ void Drive1_Change(Form1& f) {
   if (!guard) return;
   const std::string drive = f.controls.DriveListDrive();
   if (!読めるフォルダ(drive)) {
-    f.controls.MessageOK("ｴﾗｰ", "ﾃﾞﾊﾞｲｽが準備できていません");
+    f.controls.MessageOK(KZ_TR("Message", "ｴﾗｰ"), KZ_TR("Message", "ﾃﾞﾊﾞｲｽが準備できていません"));
     return;
   }
   フォルダを選ぶ(f, drive);
@@ -114,17 +117,18 @@ void Command1_Click(Form1& f) {
 
   // 1. A file name is needed, and one name, not a path.
   if (name.empty()) {
-    f.controls.MessageOK("  ", "ﾌｧｲﾙ名が入力されていません");
+    f.controls.MessageOK("  ", KZ_TR("Message", "ﾌｧｲﾙ名が入力されていません"));
     return;
   }
   if (name.find('/') != std::string::npos) {
-    f.controls.MessageOK("  ", "ﾌｧｲﾙ名に「/」は使えません");
+    f.controls.MessageOK("  ", KZ_TR("Message", "ﾌｧｲﾙ名に「/」は使えません"));
     return;
   }
 
   // 2. Something to save.
   if (s.KIFU_SUU < 1) {
-    f.controls.MessageOK("棋譜保存", "保存するデータがありません");
+    f.controls.MessageOK(KZ_TR("Message", "棋譜保存"),
+                         KZ_TR("Message", "保存するデータがありません"));
     return;
   }
 
@@ -141,13 +145,14 @@ void Command1_Click(Form1& f) {
   // try again.
   const std::string directory = f.controls.DirListPath();
   if (directory.empty()) {
-    f.controls.MessageOK("棋譜保存", "保存先のフォルダが選ばれていません");
+    f.controls.MessageOK(KZ_TR("Message", "棋譜保存"),
+                         KZ_TR("Message", "保存先のフォルダが選ばれていません"));
     return;
   }
   const std::string path = パス_結合(directory, name + ".棋譜");
   const 棋譜書込結果 written = 棋譜_書込(path, data);
   if (!written.成功) {
-    拒否(f, "棋譜保存", written.理由);
+    拒否(f, KZ_TR("Message", "棋譜保存"), written.理由);
     return;
   }
 
@@ -155,7 +160,7 @@ void Command1_Click(Form1& f) {
   // told.
   パネル_隠す(f);
   f.controls.RefreshFileList();
-  f.controls.MessageOK("  ", "棋譜を書き込みました");
+  f.controls.MessageOK("  ", KZ_TR("Message", "棋譜を書き込みました"));
 }
 
 void File1_Click(Form1& f) {
@@ -173,7 +178,7 @@ void 棋譜ファイル_読込(Form1& f, const std::string& path) {
   // 2. The whole file is read and checked before anything of the game changes.
   const 棋譜読込結果 read = 棋譜_読込(path);
   if (!read.成功) {
-    拒否(f, "棋譜読込", read.理由);
+    拒否(f, KZ_TR("Message", "棋譜読込"), read.理由);
     return;
   }
 
@@ -199,16 +204,16 @@ void 棋譜_記録モードへ(Form1& f, const 棋譜読込結果& read) {
 
   // 6. What was read.
   if (s.KIFU_SAIGO == 0) {
-    f.controls.MessageOK("棋譜", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+    f.controls.MessageOK(KZ_TR("Message", "棋譜"), KZ_TR("Message", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"));
     return;
   }
-  f.controls.MessageOK("棋譜", " 読み込みました");
+  f.controls.MessageOK(KZ_TR("Message", "棋譜"), KZ_TR("Message", " 読み込みました"));
   if (read.打切り) {
     f.controls.MessageOK("棋譜", std::to_string(KIFU_MAX + 1) +
                                      "手目からあとは読み込んでいません(" +
                                      std::to_string(KIFU_MAX) + "手まで)");
   }
-  f.controls.MessageOK("棋譜", "棋譜を '進 'で進めて下さい");
+  f.controls.MessageOK(KZ_TR("Message", "棋譜"), KZ_TR("Message", "棋譜を '進 'で進めて下さい"));
 }
 
 }  // namespace kazeban

@@ -15,7 +15,10 @@
 #include <string>
 #include <string_view>
 
+#include "display/translatable.h"
 #include "interop/record_formats.h"
+
+#include "tool_language.h"
 
 namespace kazeban {
 namespace {
@@ -64,26 +67,27 @@ bool 書く(const std::string& path, const std::string& bytes, std::string& why)
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) {
-      why = "cannot create the file";
+      why = KZ_TR("Message", "ファイルを作れません");
       return false;
     }
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
       std::remove(temp.c_str());
-      why = "cannot write the file";
+      why = KZ_TR("Message", "ファイルに書き込めません");
       return false;
     }
   }
   if (std::rename(temp.c_str(), path.c_str()) != 0) {
     std::remove(temp.c_str());
-    why = "cannot replace the file";
+    why = KZ_TR("Message", "ファイルを置き換えられません");
     return false;
   }
   return true;
 }
 
 int 実行(int argc, char** argv) {
+  const 道具の言語 言語(argc, argv);
   棋譜形式 to = 棋譜形式::KIF;
   std::string in;
   std::string out;
@@ -98,22 +102,23 @@ int 実行(int argc, char** argv) {
       return 0;
     }
     if (arg == "--to" || arg == "-o") {
-      if (n + 1 >= argc) return 使い方(std::string(arg) + " lacks its value");
+      if (n + 1 >= argc)
+        return 使い方(言語(KZ_TR("Message", "%1 の値がありません"), {std::string(arg)}));
       const std::string_view val = argv[++n];
       if (arg == "-o") {
         out = std::string(val);
       } else if (!形式を読む(val, to)) {
-        return 使い方("unknown format " + std::string(val));
+        return 使い方(言語(KZ_TR("Message", "知らない形式です: %1"), {std::string(val)}));
       }
     } else if (arg.size() > 1 && arg[0] == '-') {
-      return 使い方("unknown option " + std::string(arg));
+      return 使い方(言語(KZ_TR("Message", "知らないオプションです: %1"), {std::string(arg)}));
     } else if (!in.empty()) {
-      return 使い方("only one record may be given");
+      return 使い方(言語(KZ_TR("Message", "棋譜は一つだけ指定できます")));
     } else {
       in = std::string(arg);
     }
   }
-  if (in.empty()) return 使い方("no record given");
+  if (in.empty()) return 使い方(言語(KZ_TR("Message", "棋譜が指定されていません")));
 
   // 1. Read the whole input.
   std::string bytes;
@@ -122,7 +127,8 @@ int 実行(int argc, char** argv) {
   } else {
     std::ifstream file(in, std::ios::binary);
     if (!file) {
-      std::fprintf(stderr, "kazeban-convert: %s: cannot open the file\n", in.c_str());
+      std::fprintf(stderr, "kazeban-convert: %s: %s\n", in.c_str(),
+                   言語(KZ_TR("Message", "ファイルを開けません")).c_str());
       return 失敗;
     }
     std::ostringstream s;
@@ -133,18 +139,20 @@ int 実行(int argc, char** argv) {
   // 2. Read the game.
   const 対局棋譜読込結果 r = 対局棋譜_解析(bytes, in);
   if (!r.成功) {
-    std::fprintf(stderr, "kazeban-convert: %s: %s\n", in.c_str(), r.理由.c_str());
+    std::fprintf(stderr, "kazeban-convert: %s: %s\n", in.c_str(), 言語(r.理由).c_str());
     return 失敗;
   }
   if (r.打切り) {
-    std::fprintf(stderr, "kazeban-convert: %s: only the first %zu moves were read\n", in.c_str(),
-                 r.棋譜.手.size());
+    std::fprintf(
+        stderr, "kazeban-convert: %s: %s\n", in.c_str(),
+        言語(KZ_TR("Message", "最初の%1手だけを読み込みました"), {std::to_string(r.棋譜.手.size())})
+            .c_str());
   }
 
   // 3. Write it.
   const 書出結果 w = 対局棋譜_書出(r.棋譜, to);
   if (!w.成功) {
-    std::fprintf(stderr, "kazeban-convert: %s: %s\n", in.c_str(), w.理由.c_str());
+    std::fprintf(stderr, "kazeban-convert: %s: %s\n", in.c_str(), 言語(w.理由).c_str());
     return 失敗;
   }
   if (out.empty()) {
@@ -153,7 +161,7 @@ int 実行(int argc, char** argv) {
   }
   std::string why;
   if (!書く(out, w.バイト列, why)) {
-    std::fprintf(stderr, "kazeban-convert: %s: %s\n", out.c_str(), why.c_str());
+    std::fprintf(stderr, "kazeban-convert: %s: %s\n", out.c_str(), 言語(why).c_str());
     return 失敗;
   }
   return 0;

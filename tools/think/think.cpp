@@ -26,6 +26,7 @@
 #include <string_view>
 
 #include "computer/search.h"
+#include "display/translatable.h"
 #include "interop/record_formats.h"
 #include "rules/move.h"
 #include "rules/move_check.h"
@@ -34,6 +35,8 @@
 #include "storage/record_file.h"
 #include "storage/replay.h"
 #include "think_output.h"
+
+#include "tool_language.h"
 
 namespace kazeban {
 namespace {
@@ -71,8 +74,8 @@ constexpr const char* 説明 =
     "Exits 0 on success, 2 when the command line or the file is wrong.\n"
     "See kazeban-think(1).\n";
 
-int 使い方(const char* why) {
-  std::fprintf(stderr, "kazeban-think: %s\n%s", why, 用法);
+int 使い方(const std::string& why) {
+  std::fprintf(stderr, "kazeban-think: %s\n%s", why.c_str(), 用法);
   return 失敗;
 }
 
@@ -133,6 +136,7 @@ void 合法手を出す(GameState& s, bool ue) {
 int 答える(GameState& s, const 指定& a);
 
 int 実行(int argc, char** argv) {
+  const 道具の言語 言語(argc, argv);
   // 1. The command line.
   指定 a;
   bool mode_given = false;
@@ -148,34 +152,38 @@ int 実行(int argc, char** argv) {
       return 0;
     }
     if (arg == "--level" || arg == "--moves" || arg == "--legal") {
-      if (n + 1 >= argc) return 使い方("an option lacks its value");
+      if (n + 1 >= argc) return 使い方(言語(KZ_TR("Message", "オプションの値がありません")));
       const std::string_view val = argv[++n];
       if (arg == "--level") {
         a.level = 数(val);
-        if (a.level < 1 || a.level > 3) return 使い方("the level must be 1, 2 or 3");
+        if (a.level < 1 || a.level > 3)
+          return 使い方(言語(KZ_TR("Message", "レベルは 1、2、3 のどれかです")));
       } else if (arg == "--moves") {
         a.moves = 数(val);
-        if (a.moves < 0) return 使い方("the number of moves must be a whole number, 0 or more");
+        if (a.moves < 0) return 使い方(言語(KZ_TR("Message", "手数は 0 以上の整数です")));
       } else {
-        if (mode_given) return 使い方("--candidates and --legal exclude each other");
-        if (val != "ue" && val != "sita") return 使い方("--legal takes ue or sita");
+        if (mode_given)
+          return 使い方(言語(KZ_TR("Message", "--candidates と --legal は一緒に使えません")));
+        if (val != "ue" && val != "sita")
+          return 使い方(言語(KZ_TR("Message", "--legal には ue か sita を指定します")));
         a.mode = 出力::合法手;
         a.legal_ue = val == "ue";
         mode_given = true;
       }
     } else if (arg == "--candidates") {
-      if (mode_given) return 使い方("--candidates and --legal exclude each other");
+      if (mode_given)
+        return 使い方(言語(KZ_TR("Message", "--candidates と --legal は一緒に使えません")));
       a.mode = 出力::候補;
       mode_given = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
-      return 使い方(("unknown option " + std::string(arg)).c_str());
+      return 使い方(言語(KZ_TR("Message", "知らないオプションです: %1"), {std::string(arg)}));
     } else if (!a.file.empty()) {
-      return 使い方("only one record file may be given");
+      return 使い方(言語(KZ_TR("Message", "棋譜ファイルは一つだけ指定できます")));
     } else {
       a.file = std::string(arg);
     }
   }
-  if (a.file.empty()) return 使い方("no record file given");
+  if (a.file.empty()) return 使い方(言語(KZ_TR("Message", "棋譜ファイルが指定されていません")));
 
   // 2. A record of another program is set up from its own starting position.
   static GameState s;  // large: the move record
@@ -189,14 +197,16 @@ int 実行(int argc, char** argv) {
   const 対局棋譜読込結果 other = 対局棋譜_解析(bytes, a.file);
   if (other.形式 != 棋譜形式::棋譜ファイル && !bytes.empty()) {
     if (!other.成功) {
-      std::fprintf(stderr, "kazeban-think: %s: %s\n", a.file.c_str(), other.理由.c_str());
+      std::fprintf(stderr, "kazeban-think: %s: %s\n", a.file.c_str(), 言語(other.理由).c_str());
       return 失敗;
     }
     const int count = static_cast<int>(other.棋譜.手.size());
     const int upTo = a.moves < 0 ? count : a.moves;
     if (upTo > count) {
-      std::fprintf(stderr, "kazeban-think: %s: the file holds only %d moves, not %d\n",
-                   a.file.c_str(), count, upTo);
+      std::fprintf(stderr, "kazeban-think: %s: %s\n", a.file.c_str(),
+                   言語(KZ_TR("Message", "棋譜には%1手しかありません（%2手ではありません）"),
+                        {std::to_string(count), std::to_string(upTo)})
+                       .c_str());
       return 失敗;
     }
     Position p = other.棋譜.開始局面;
@@ -209,19 +219,23 @@ int 実行(int argc, char** argv) {
   // 3. Read and check the whole .棋譜 file.
   const 棋譜読込結果 read = 棋譜_読込(a.file);
   if (!read.成功) {
-    std::fprintf(stderr, "kazeban-think: %s: %s\n", a.file.c_str(), read.理由.c_str());
+    std::fprintf(stderr, "kazeban-think: %s: %s\n", a.file.c_str(), 言語(read.理由).c_str());
     return 失敗;
   }
   if (read.打切り) {
-    std::fprintf(stderr, "kazeban-think: %s: the file holds more than %d moves\n", a.file.c_str(),
-                 KIFU_MAX);
+    std::fprintf(
+        stderr, "kazeban-think: %s: %s\n", a.file.c_str(),
+        言語(KZ_TR("Message", "棋譜に%1手より多くの手があります"), {std::to_string(KIFU_MAX)})
+            .c_str());
     return 失敗;
   }
   const int total = static_cast<int>(read.データ.手.size());
   const int moves = a.moves < 0 ? total : a.moves;
   if (moves > total) {
-    std::fprintf(stderr, "kazeban-think: %s: the file holds only %d moves, not %d\n",
-                 a.file.c_str(), total, moves);
+    std::fprintf(stderr, "kazeban-think: %s: %s\n", a.file.c_str(),
+                 言語(KZ_TR("Message", "棋譜には%1手しかありません（%2手ではありません）"),
+                      {std::to_string(total), std::to_string(moves)})
+                     .c_str());
     return 失敗;
   }
 
