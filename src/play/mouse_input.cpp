@@ -9,6 +9,7 @@
 #include "display/text_drawing.h"
 #include "play/computer_turn.h"
 #include "play/game_end.h"
+#include "play/standard_game.h"
 #include "play/start_up.h"
 #include "play/window_move.h"
 #include "rules/move.h"
@@ -167,6 +168,16 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
     return;
   }
 
+  // Under standard rules, a move standard shogi forbids is refused with a box naming
+  // the rule; the selection stays.
+  if (標準ルールか(f)) {
+    棋譜の手 m{sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA, sel.KOMA, s.BAN[c][r]};
+    if (調査_駒成(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA) == ON && button == BUTTON_RIGHT) {
+      m.NARI = s.NARI_KOMA;
+    }
+    if (標準_反則なら拒否(f, m)) return;
+  }
+
   // The record is full after KIFU_MAX moves: refused like an illegal move, with a word
   // why; nothing changes.
   if (棋譜満杯(s)) {
@@ -207,6 +218,18 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   }
 
   指し手を記録(f);
+
+  // Under standard rules the game ends only by mate or repetition; otherwise the
+  // computer replies or the other person is to move.
+  if (標準ルールか(f)) {
+    if (!標準_手の後(f)) return;
+    if (s.TAIKYOKU_SYU == TAI_COM) {
+      (void)com_ban(f);
+    } else {
+      s.TEBAN = s.TEBAN == SENTE ? GOTE : SENTE;
+    }
+    return;
+  }
 
   // 13. The moved piece attacking the opponent's king wins; so does taking the king
   // (possible only when an attack by another piece was left standing).
