@@ -120,23 +120,22 @@ bool 対局記録::続きか(const GameState& s, const GameState& start) const {
   const std::string& upper = sita_first ? second : first;
   const std::string& lower = sita_first ? first : second;
 
-  // 2a. From any other start, a KIF file with the position as it was, and the end of
-  // a game under standard rules once it has ended.
+  // 2a. From any other start, a KIF file with the position as it was.
   if (!even_) {
     const std::vector<棋譜の手>& moves = kept_;
     const Position start = 局面(start_, sita_first ? Color::Black : Color::White);
-    const auto KIF = [&](対局棋譜 g) {
-      if (ended_ && g.手.size() == moves.size()) 標準の終局を記す(g, end_reason_, end_to_move_won_);
-      return 対局棋譜_書出(g, 棋譜形式::KIF);
-    };
-    書出結果 file = KIF(KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()), upper,
-                                        lower, title, 日付(began_) + ":" + 二桁(began_.秒), false));
+    書出結果 file =
+        対局棋譜_書出(KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()), upper,
+                                      lower, title, 日付(began_) + ":" + 二桁(began_.秒), false),
+                      棋譜形式::KIF);
     if (!file.成功) {
       // A name the file cannot hold: the game is kept under the usual names instead.
-      file = KIF(KAZEBAN対局から(
-          start, moves.data(), static_cast<int>(moves.size()),
-          sita_first ? second_default : first_default, sita_first ? first_default : second_default,
-          "対局 " + 日付(began_), 日付(began_) + ":" + 二桁(began_.秒), false));
+      file = 対局棋譜_書出(
+          KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()),
+                          sita_first ? second_default : first_default,
+                          sita_first ? first_default : second_default, "対局 " + 日付(began_),
+                          日付(began_) + ":" + 二桁(began_.秒), false),
+          棋譜形式::KIF);
     }
     r.成功 = file.成功;
     r.理由 = file.理由;
@@ -192,7 +191,6 @@ void 対局記録::名前を入力(const 記録の名前& names, const GameState
     GameState even;
     初期設定_状態(even);
     even_ = 同じ配置(start, even) && !standard_;
-    ended_ = false;
     began_ = port_.今();
     path_.clear();
     told_ = false;
@@ -236,19 +234,26 @@ void 対局記録::名前を入力(const 記録の名前& names, const GameState
                             bool 手番側の勝ち) {
   記録結果 out;
   out.場所 = path_;
-  // Only a game whose file was written holds the moves the end follows.
+  // Only a game whose KIF file was written holds the moves the end follows.
   if (!in_game_ || even_ || path_.empty() || s.KIFU_SUU != static_cast<int>(kept_.size())) {
     return out;
   }
-  ended_ = true;
-  end_reason_ = 理由;
-  end_to_move_won_ = 手番側の勝ち;
+
+  // The file as the last move left it, read back and written again with its end.
   const 記録の名前 names{boxes.対局名.empty() ? typed_.対局名 : boxes.対局名,
                          boxes.先手.empty() ? typed_.先手 : boxes.先手,
                          boxes.後手.empty() ? typed_.後手 : boxes.後手};
   std::string bytes;
   置換結果 written = 中身(s, names, bytes);
-  if (written.成功) written = port_.置換(path_, bytes);
+  if (written.成功) {
+    対局棋譜読込結果 game = 対局棋譜_解析(bytes, path_);
+    if (!game.成功 || game.棋譜.手.size() != kept_.size()) return out;
+    標準の終局を記す(game.棋譜, 理由, 手番側の勝ち);
+    const 書出結果 file = 対局棋譜_書出(game.棋譜, 棋譜形式::KIF);
+    written.成功 = file.成功;
+    written.理由 = file.理由;
+    if (file.成功) written = port_.置換(path_, file.バイト列);
+  }
   out.書いた = written.成功;
   if (!written.成功) {
     out.理由 = written.理由;

@@ -120,9 +120,6 @@ class 対局記録 {
   記録の名前 typed_;
   bool typed_for_next_ = false;  // typed before the game began: not the last game's
   bool standard_ = false;        // the next game follows standard rules
-  bool ended_ = false;           // the game kept has ended, as below
-  標準終局理由 end_reason_ = 標準終局理由::詰み;
-  bool end_to_move_won_ = false;
 };
 
 // "2026-12-08_181403": the stem of a game's file name.
