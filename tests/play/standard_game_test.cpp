@@ -47,31 +47,22 @@ class StandardGameTest : public ComTest {
 TEST_F(StandardGameTest, AMoveStandardShogiForbidsIsRefusedWithItsRule) {
   struct Case {
     const char* text;
+    std::array<int, 4> move;  // from column, row, to column, row
     Pieces pieces;
-    int from_i, from_j, to_i, to_j;
   };
   const Case cases[] = {
       // SITA's king steps onto the rook's row.
       {"自玉に王手がかかる手は指せません",
-       {{5, 1, K_UE_OU}, {9, 7, K_UE_SYA}, {5, 8, K_SITA_OU}},
-       5,
-       8,
-       5,
-       7},
+       {5, 8, 5, 7},
+       {{5, 1, K_UE_OU}, {9, 7, K_UE_SYA}, {5, 8, K_SITA_OU}}},
       // The rook checks SITA's king; the gold's move leaves it in check.
       {"王手を放置する手は指せません",
-       {{5, 1, K_UE_OU}, {9, 8, K_UE_SYA}, {5, 8, K_SITA_OU}, {5, 9, K_SITA_KIN}},
-       5,
-       9,
-       4,
-       9},
+       {5, 9, 4, 9},
+       {{5, 1, K_UE_OU}, {9, 8, K_UE_SYA}, {5, 8, K_SITA_OU}, {5, 9, K_SITA_KIN}}},
       // The king in the corner, its knight beside it, the gold covering (1, 2) and (2, 2).
       {"打ち歩詰めは反則です",
-       {{1, 1, K_UE_OU}, {2, 1, K_UE_KEI}, {2, 3, K_SITA_KIN}, {5, 9, K_SITA_OU}},
-       11,
-       3,
-       1,
-       2},
+       {11, 3, 1, 2},
+       {{1, 1, K_UE_OU}, {2, 1, K_UE_KEI}, {2, 3, K_SITA_KIN}, {5, 9, K_SITA_OU}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -79,7 +70,7 @@ TEST_F(StandardGameTest, AMoveStandardShogiForbidsIsRefusedWithItsRule) {
       GameState& s = Board(c.pieces, {1}, standard);
       const GameState before = s;
       const int refused = Played(KINSI), moved = Played(KOMAUTI);
-      Move(c.from_i, c.from_j, c.to_i, c.to_j);
+      Move(c.move[0], c.move[1], c.move[2], c.move[3]);
       if (standard) {
         EXPECT_EQ(盤と持駒の違い(s, before), "");
         EXPECT_EQ(s.KIFU_SUU, 0);
