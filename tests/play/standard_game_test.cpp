@@ -11,6 +11,7 @@
 #include "board_diagram.h"
 #include "com_fixture.h"
 #include "interop/standard_filter.h"
+#include "play/options.h"
 #include "play/standard_game.h"
 
 namespace kazeban::testing {
@@ -84,6 +85,17 @@ TEST_F(StandardGameTest, AMoveStandardShogiForbidsIsRefusedWithItsRule) {
         EXPECT_GT(Played(KOMAUTI), moved);
       }
     }
+  }
+}
+
+TEST_F(StandardGameTest, GuidanceMarksOnlyTheSquaresStandardShogiAllows) {
+  for (const bool standard : {true, false}) {
+    Board({{5, 1, K_UE_OU}, {9, 7, K_UE_SYA}, {5, 8, K_SITA_OU}}, {}, standard);
+    SIDOU_Click(*f);
+    Click(5, 8);
+    EXPECT_EQ(Outline(4, 8), IRO_15);
+    EXPECT_EQ(Outline(5, 7) == IRO_15, !standard) << standard;  // on the rook's row
+    EXPECT_EQ(Outline(4, 7) == IRO_15, !standard) << standard;
   }
 }
 
