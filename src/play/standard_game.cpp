@@ -111,7 +111,7 @@ void 描画_指せる桝(Form1& f, int fromX, int fromY, int colour, int code) {
     描画_移動可能桝色(f.g, s, fromX, fromY, colour, code);
     return;
   }
-  // As the designed marks: every outline plain again, then the marks while guidance is
+  // As without them: every outline plain again, then the marks while guidance is
   // on. A piece that must promote is judged unpromoted: only 行き所のない駒 depends on
   // the promotion, and the window promotes it.
   描画_将棋盤桝(f.g, s);
