@@ -155,7 +155,7 @@ void MainWindow::BuildMenus() {
   controls_->SetCheckAction(MenuCheck::LEVEL3,
                             AddItem(level, "LEVEL3", "LEVEL3", LEVEL3_Click, true));
   AddItem(taikyoku, "終わり", "OWARI", OWARI_Click);
-  // Resigning, for games under standard rules, after the game's own items.
+  // Resigning, for games under standard rules, after the designed items.
   AddItem(taikyoku, "投了", "TOURYOU", TOURYOU_Click);
 
   // 局面: back to the start, turning the board; stepping back and forth; the handicap
@@ -181,7 +181,7 @@ void MainWindow::BuildMenus() {
   controls_->SetCheckAction(MenuCheck::SIDOU,
                             AddItem(option, "移動指導", "SIDOU", SIDOU_Click, true));
   controls_->SetCheckAction(MenuCheck::BGM, AddItem(option, "BGM", "BGM", BGM_Click, true));
-  // Standard shogi's rules instead of KAZEBAN's own, after the game's own items.
+  // Standard shogi's rules instead of KAZEBAN's own, after the designed items.
   controls_->SetCheckAction(MenuCheck::HYOUJUN,
                             AddItem(option, "標準ﾙｰﾙ", "HYOUJUN", HYOUJUN_Click, true));
 
