@@ -1232,6 +1232,70 @@ The game can go on.</translation>
         <source>%1手目は反則(%2)のため、その前までを読み込みました</source>
         <translation>Move %1 is a foul (%2): the game was read up to the move before it</translation>
     </message>
+    <message>
+        <source>%1が投了しました
+%2の勝ちです</source>
+        <translation>%1 resigned.
+%2 wins</translation>
+    </message>
+    <message>
+        <source>連続王手の千日手です
+%1の勝ちです</source>
+        <translation>Fourfold repetition by continuous check.
+%1 wins</translation>
+    </message>
+    <message>
+        <source>%1の勝ちです</source>
+        <translation>%1 wins</translation>
+    </message>
+    <message>
+        <source>千日手で引き分けです</source>
+        <translation>Fourfold repetition: the game is drawn</translation>
+    </message>
+    <message>
+        <source>その手は指せません</source>
+        <translation>That move cannot be played</translation>
+    </message>
+    <message>
+        <source>二歩は反則です</source>
+        <translation>A second pawn on a file is not allowed</translation>
+    </message>
+    <message>
+        <source>行き所のない駒は反則です</source>
+        <translation>A piece that could never move again is not allowed</translation>
+    </message>
+    <message>
+        <source>王手を放置する手は指せません</source>
+        <translation>You cannot leave your king in check</translation>
+    </message>
+    <message>
+        <source>自玉に王手がかかる手は指せません</source>
+        <translation>You cannot put your own king in check</translation>
+    </message>
+    <message>
+        <source>打ち歩詰めは反則です</source>
+        <translation>Mate by a pawn drop is not allowed</translation>
+    </message>
+    <message>
+        <source>反則</source>
+        <translation>Foul</translation>
+    </message>
+    <message>
+        <source>投了</source>
+        <translation>Resign</translation>
+    </message>
+    <message>
+        <source>対局中ではありません</source>
+        <translation>No game is in progress</translation>
+    </message>
+    <message>
+        <source>投了は標準ﾙｰﾙの対局でできます(ｵﾌﾟｼｮﾝ→標準ﾙｰﾙ)</source>
+        <translation>Resigning is for games under standard rules (Options → Standard rules)</translation>
+    </message>
+    <message>
+        <source>投了しますか？</source>
+        <translation>Do you resign?</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>

@@ -27,6 +27,7 @@
 #include "play/language.h"
 #include "play/mouse_input.h"
 #include "play/options.h"
+#include "play/standard_game.h"
 #include "play/start_up.h"
 #include "record/exchange_commands.h"
 #include "record/journal_window.h"
@@ -192,6 +193,8 @@ void MainWindow::BuildMenus() {
   controls_->SetCheckAction(MenuCheck::LEVEL3,
                             AddItem(level, "LEVEL3", "LEVEL3", LEVEL3_Click, true));
   AddItem(taikyoku, QT_TRANSLATE_NOOP("Menu", "終わり"), "OWARI", OWARI_Click);
+  // Resigning, for games under standard rules, after the designed items.
+  AddItem(taikyoku, QT_TRANSLATE_NOOP("Menu", "投了"), "TOURYOU", TOURYOU_Click);
 
   // 局面: back to the start, turning the board; stepping back and forth; the handicap
   // grade; the record files.
@@ -216,6 +219,10 @@ void MainWindow::BuildMenus() {
   controls_->SetCheckAction(MenuCheck::SIDOU, AddItem(option, QT_TRANSLATE_NOOP("Menu", "移動指導"),
                                                       "SIDOU", SIDOU_Click, true));
   controls_->SetCheckAction(MenuCheck::BGM, AddItem(option, "BGM", "BGM", BGM_Click, true));
+  // Standard shogi's rules instead of KAZEBAN's own, after the designed items.
+  controls_->SetCheckAction(
+      MenuCheck::HYOUJUN,
+      AddItem(option, QT_TRANSLATE_NOOP("Menu", "標準ﾙｰﾙ"), "HYOUJUN", HYOUJUN_Click, true));
   // The language, named in itself, in both languages.
   QMenu* language = AddMenu(option, QT_TRANSLATE_NOOP("Menu", "言語(Language)"), "LANGUAGE");
   auto* languages = new QActionGroup(this);

@@ -11,6 +11,7 @@
 #include "display/text_drawing.h"
 #include "play/computer_turn.h"
 #include "play/game_end.h"
+#include "play/standard_game.h"
 #include "play/start_up.h"
 #include "play/window_move.h"
 #include "rules/move.h"
@@ -64,6 +65,31 @@ bool 選択が有効(const Form1& f) {
   return false;
 }
 
+// Move guidance for the piece `code` on (fromX, fromY) (a hand square for a drop): the
+// marks of every square the move test allows, and under standard rules only those
+// standard shogi allows too, judged for the side that owns the piece.
+void 描画_指せる桝(Form1& f, int fromX, int fromY, int colour, int code) {
+  GameState& s = f.s;
+  if (!標準ルールか(f)) {
+    描画_移動可能桝色(f.g, s, fromX, fromY, colour, code);
+    return;
+  }
+  // As without them: every outline plain again, then the marks while guidance is on.
+  // A piece that must promote is judged unpromoted: only 行き所のない駒 depends on the
+  // promotion, and the second click promotes it.
+  描画_将棋盤桝(f.g, s);
+  if (s.SIDOU_FLAG == OFF) return;
+  for (int x = 1; x <= BAN_SUU; ++x) {
+    for (int y = 1; y <= BAN_SUU; ++y) {
+      if (移動チェック(s, fromX, fromY, x, y, code) != ON) continue;
+      const 標準判定結果 r = 標準_指し手判定(s, {fromX, fromY, x, y, code, code, s.BAN[x][y]});
+      if (r == 標準判定結果::合法 || r == 標準判定結果::行き所のない駒) {
+        描画_桝輪郭(f.g, colour, x, y);
+      }
+    }
+  }
+}
+
 // A. No game in progress: a loaded record asks to be stepped through, an untouched
 // board asks for a game to be started, and a stopped game resumes.
 void 対局外(Form1& f) {
@@ -113,7 +139,7 @@ void 最初のクリック(Form1& f, int c, int r) {
   sel.MOTO_I = c;
   sel.MOTO_J = r;
   sel.KOMA = s.BAN[c][r];
-  描画_移動可能桝色(f.g, s, c, r, s.SIDOU_IRO, sel.KOMA);
+  描画_指せる桝(f, c, r, s.SIDOU_IRO, sel.KOMA);
 
   // 4. Selected in light red, or an inspected opponent's piece in the guidance colour.
   if (手番の駒(s, sel.KOMA)) {
@@ -139,7 +165,7 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
     sel.MOTO_I = c;
     sel.MOTO_J = r;
     sel.KOMA = s.BAN[c][r];
-    描画_移動可能桝色(f.g, s, c, r, s.SIDOU_IRO, sel.KOMA);
+    描画_指せる桝(f, c, r, s.SIDOU_IRO, sel.KOMA);
     描画_桝輪郭(f.g, IRO_12, c, r);
     return;
   }
@@ -148,7 +174,7 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   // the opponent's piece is inspected instead.
   if (相手の駒(s, s.BAN[c][r]) && 移動チェック(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA) == OFF) {
     描画_桝輪郭(f.g, s.MASU_IRO, sel.MOTO_I, sel.MOTO_J);
-    描画_移動可能桝色(f.g, s, c, r, s.SIDOU_IRO, s.BAN[c][r]);
+    描画_指せる桝(f, c, r, s.SIDOU_IRO, s.BAN[c][r]);
     描画_桝輪郭(f.g, s.SIDOU_IRO, c, r);
     dsPlay(f.handles.SND_KINSI);
     s.SENTAKU_JOUTAI = 0;
@@ -168,6 +194,16 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   if (移動後チェック(r, sel.KOMA) == OFF && button == BUTTON_LEFT) {
     拒否(f, KZ_TR("Message", "成り"), KZ_TR("Message", "マウスの右をクリックして下さい"));
     return;
+  }
+
+  // Under standard rules, a move standard shogi forbids is refused with a box naming
+  // the rule; the selection stays.
+  if (標準ルールか(f)) {
+    棋譜の手 m{sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA, sel.KOMA, s.BAN[c][r]};
+    if (調査_駒成(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA) == ON && button == BUTTON_RIGHT) {
+      m.NARI = s.NARI_KOMA;
+    }
+    if (標準_反則なら拒否(f, m)) return;
   }
 
   // The record is full after KIFU_MAX moves: refused like an illegal move, with a word
@@ -210,6 +246,18 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   }
 
   指し手を記録(f);
+
+  // Under standard rules the game ends only by mate or repetition; otherwise the
+  // computer replies or the other person is to move.
+  if (標準ルールか(f)) {
+    if (!標準_手の後(f)) return;
+    if (s.TAIKYOKU_SYU == TAI_COM) {
+      (void)com_ban(f);
+    } else {
+      s.TEBAN = s.TEBAN == SENTE ? GOTE : SENTE;
+    }
+    return;
+  }
 
   // 13. The moved piece attacking the opponent's king wins; so does taking the king
   // (possible only when an attack by another piece was left standing).
@@ -261,7 +309,7 @@ void 盤外のクリック(Form1& f, int c, int r) {
     } else if (s.TEBAN == s.UE_SENGO) {
       描画_桝輪郭(f.g, s.SIDOU_IRO, 11, r);
     }
-    描画_移動可能桝色(f.g, s, 11, r, s.SIDOU_IRO, sel.KOMA);
+    描画_指せる桝(f, 11, r, s.SIDOU_IRO, sel.KOMA);
     return;
   }
 
@@ -280,7 +328,7 @@ void 盤外のクリック(Form1& f, int c, int r) {
     } else if (s.TEBAN == s.SITA_SENGO) {
       描画_桝輪郭(f.g, s.SIDOU_IRO, -1, r);
     }
-    描画_移動可能桝色(f.g, s, -1, r, s.SIDOU_IRO, sel.KOMA);
+    描画_指せる桝(f, -1, r, s.SIDOU_IRO, sel.KOMA);
   }
 
   // 4. Anywhere else: nothing more.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "computer/search.h"
+#include "interop/standard_filter.h"
 #include "interop/standard_rules.h"
 #include "rules/pieces.h"
 
@@ -152,10 +153,11 @@ USI思考結果 USI_思考(const Position& p, int level, bool kazebanRules,
   COM記録 r;
   COM_準備(s, m, r);
   const auto 見ない = [](const COM指し手&, int) {};
+  const 標準ルールの選別 合法{q};
   const auto 標準 = [&](const COM指し手& c) {
-    const 棋譜の手 k = 記録行(c);
-    if (標準判定(q, k) != 標準判定結果::合法) return false;
+    if (!合法(c)) return false;
     if (禁止.empty()) return true;
+    const 棋譜の手 k = 記録行(c);
     const USI局面記録 after = 指した後(経過.back(), 回す ? 回した手(k) : k);
     for (const USI局面記録& f : 禁止) {
       if (同じ局面(after, f)) return false;
