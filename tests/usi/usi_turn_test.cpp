@@ -182,5 +182,30 @@ TEST(USITurn, PositionsTheEngineCannotPlayFrom) {
   }
 }
 
+TEST(USITurn, NoCheckLetsTheOtherSideRepeatAFourthTimeUnderTheStandardRules) {
+  // White's rook has checked from 5h and 5i in turn while black's king stepped between
+  // 1h and 1i; the start has stood three times. 5h5i would check again and let black's
+  // 1i1h bring the start back a fourth time, a loss for white by continuous check: the
+  // standard rules leave it out, KAZEBAN's rules (where the check wins) keep it.
+  const std::string start = "k8/9/9/9/9/9/9/8K/4r4 w - 1";
+  const SFEN読込結果 r =
+      SFEN_解析("sfen " + start + " moves 5i5h 1h1i 5h5i 1i1h 5i5h 1h1i 5h5i 1i1h 5i5h 1h1i");
+  ASSERT_TRUE(r.成功) << r.理由;
+  Position p = r.局面;
+  for (const 棋譜の手& m : r.手) 指す(p, m);
+  const std::vector<USI局面記録> 経過 = USI_経過(r.局面, r.手);
+  for (const bool kazebanRules : {false, true}) {
+    const USI思考結果 t = USI_思考(p, 3, kazebanRules, 経過);
+    ASSERT_TRUE(t.指し手あり);
+    Position after = p;
+    指す(after, t.手);
+    棋譜の手 back;
+    const bool returns = USI_指し手解析(after, "1i1h", back) &&
+                         標準判定(after, back) == 標準判定結果::合法 &&
+                         (指す(after, back), SFEN_局面(after) == SFEN_局面(r.局面));
+    EXPECT_EQ(returns, kazebanRules) << USI_指し手(t.手);
+  }
+}
+
 }  // namespace
 }  // namespace kazeban

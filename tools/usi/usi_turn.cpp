@@ -53,12 +53,23 @@ USI局面記録 指した後(USI局面記録 k, const 棋譜の手& m) {
   return k;
 }
 
-// The positions a move of the side to move must not reach under the standard rules:
-// each has stood three times, the other side to move and in check, and every move of
-// the side to move since it last stood has given check, so reaching it again would be
-// the fourth time by continuous check.
-std::vector<USI局面記録> 連続王手の千日手(std::span<const USI局面記録> 経過) {
-  std::vector<USI局面記録> out;
+// What the side to move must avoid under the standard rules so that its continuous
+// check never makes a position stand a fourth time, whoever's move would make it.
+struct 千日手の禁止 {
+  // Positions its move must not reach: each has stood three times, the other side to
+  // move and in check, and every move of the side to move since it last stood gave
+  // check.
+  std::vector<USI局面記録> 局面;
+  // Positions the other side's reply must not be able to reach after a check: each has
+  // stood three times, this side to move, and every move of this side since it last
+  // stood gave check.
+  std::vector<USI局面記録> 返し;
+
+  bool 空か() const { return 局面.empty() && 返し.empty(); }
+};
+
+千日手の禁止 連続王手の千日手(std::span<const USI局面記録> 経過) {
+  千日手の禁止 out;
   if (経過.size() < 2) return out;
   const size_t n = 経過.size() - 1;
   const bool 自分 = 経過[n].先手番;
@@ -72,23 +83,26 @@ std::vector<USI局面記録> 連続王手の千日手(std::span<const USI局面�
     }
     return 王手されている(g, k.先手番 ? Color::Black : Color::White);
   };
+  // Whether position k has stood three times, none of them after k.
+  const auto 三度目 = [&](size_t k) {
+    int times = 0;
+    for (size_t j = 0; j <= n; ++j) {
+      if (!同じ局面(経過[j], 経過[k])) continue;
+      if (j > k) return false;
+      times += 1;
+    }
+    return times >= 3;
+  };
 
   bool checked = false;  // the position after this side's move had the other in check
   for (size_t k = n; k-- > 0;) {
     if (経過[k].先手番 == 自分) {
       if (!checked) break;  // this move did not check: the run ends here
+      if (三度目(k)) out.返し.push_back(経過[k]);
       continue;
     }
     checked = 王手か(経過[k]);
-    if (!checked) continue;
-    int times = 0;
-    bool later = false;
-    for (size_t j = 0; j <= n; ++j) {
-      if (!同じ局面(経過[j], 経過[k])) continue;
-      times += 1;
-      later = later || j > k;
-    }
-    if (times >= 3 && !later) out.push_back(経過[k]);
+    if (checked && 三度目(k)) out.局面.push_back(経過[k]);
   }
   return out;
 }
@@ -145,8 +159,8 @@ USI思考結果 USI_思考(const Position& p, int level, bool kazebanRules,
   // 3. Under the standard rules, the positions a continuous check must not repeat a
   // fourth time, found before the search so that it allocates nothing.
   const bool 経過あり = !kazebanRules && !経過.empty() && 同じ局面(経過.back(), 記録(p));
-  const std::vector<USI局面記録> 禁止 =
-      経過あり ? 連続王手の千日手(経過) : std::vector<USI局面記録>{};
+  const 千日手の禁止 禁止 = 経過あり ? 連続王手の千日手(経過) : 千日手の禁止{};
+  std::vector<棋譜の手> 応手(禁止.返し.empty() ? 0 : 標準手の最大数);
 
   // 4. The designed turn, with the standard rules' filter unless KAZEBAN's own apply.
   勢力図 m;
@@ -156,11 +170,23 @@ USI思考結果 USI_思考(const Position& p, int level, bool kazebanRules,
   const 標準ルールの選別 合法{q};
   const auto 標準 = [&](const COM指し手& c) {
     if (!合法(c)) return false;
-    if (禁止.empty()) return true;
+    if (禁止.空か()) return true;
     const 棋譜の手 k = 記録行(c);
     const USI局面記録 after = 指した後(経過.back(), 回す ? 回した手(k) : k);
-    for (const USI局面記録& f : 禁止) {
+    for (const USI局面記録& f : 禁止.局面) {
       if (同じ局面(after, f)) return false;
+    }
+    if (禁止.返し.empty()) return true;
+    // A check after which one reply brings back a position standing the third time.
+    Position pa = q;
+    指す(pa, k);
+    if (!王手されている(pa.state, pa.toMove)) return true;
+    const int replies = 合法手一覧(pa, 応手.data());
+    for (int i = 0; i < replies; ++i) {
+      const USI局面記録 y = 指した後(after, 回す ? 回した手(応手[i]) : 応手[i]);
+      for (const USI局面記録& f : 禁止.返し) {
+        if (同じ局面(y, f)) return false;
+      }
     }
     return true;
   };
