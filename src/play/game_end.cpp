@@ -11,7 +11,8 @@ bool 終了(Form1& f, std::string_view name) {
   // 1. A pause of up to a second after the winning move.
   f.待機(1);
 
-  // 2-3. The closing sound, then the winner.
+  // 2-3. The closing sound, then the winner, once the game is kept whole.
+  記録を書き終える(f);
   dsPlay(f.handles.SND_SYUUKYOKU);
   f.controls.MessageOK("終了", std::string(name) + "の勝ちです");
 

@@ -15,6 +15,11 @@ void 窓の対局記録::名前を入力(Form1& f) {
 }
 
 void 窓の対局記録::指した(Form1& f) {
+  // Moves on a record set up afresh since the last one belong to a game of their own.
+  if (f.記録の世代 != 世代_) {
+    journal_.新しい記録();
+    世代_ = f.記録の世代;
+  }
   const 記録結果 r = journal_.指した(f.s, 箱の名前(f));
   if (r.知らせる) {
     f.controls.MessageOK("棋譜保存", "対局を記録できません\n" + r.場所 + "\n" + r.理由 +

@@ -6,7 +6,10 @@
 #include "file_helpers.h"
 #include "play/game_menu.h"
 #include "play_fixture.h"
+#include "record/exchange_commands.h"
 #include "record/journal_window.h"
+#include "record/navigation.h"
+#include "record/record_commands.h"
 
 namespace kazeban::testing {
 namespace {
@@ -21,6 +24,12 @@ class JournalWindowTest : public PlayTest {
   int KeptMoves() {
     const std::string& path = hook_->記録().ファイル();
     if (path.empty()) return -1;
+    const 棋譜読込結果 r = 棋譜_読込(path);
+    return r.成功 ? static_cast<int>(r.データ.手.size()) : -1;
+  }
+
+  // The moves of the record file at `path`, -1 when it cannot be read.
+  static int MovesIn(const std::string& path) {
     const 棋譜読込結果 r = 棋譜_読込(path);
     return r.成功 ? static_cast<int>(r.データ.手.size()) : -1;
   }
@@ -74,6 +83,46 @@ TEST_F(JournalWindowTest, AFolderThatCannotBeWrittenIsToldOnceAndTheGameGoesOn) 
   Move(2, 7, 2, 6);
   EXPECT_EQ(f->s.KIFU_SUU, 4);
   EXPECT_EQ(controls.messages.size(), 1u);
+}
+
+// A record read and played on is a game of its own: the file of the game it was read
+// from (which the window's own game wrote, in this run) is never rewritten.
+TEST_F(JournalWindowTest, ARecordReadAndPlayedOnStartsANewFileAndLeavesTheOldOneAlone) {
+  enum class Read { Pasted, Opened };
+  for (const Read how : {Read::Pasted, Read::Opened}) {
+    SCOPED_TRACE(how == Read::Pasted ? "pasted" : "opened");
+    ScratchDir dir;
+    Keep(dir / "KAZEBAN");
+    Start();
+    SENTE_Click(*f);
+    Move(3, 7, 3, 6);
+    Move(2, 7, 2, 6);
+    const std::string first = hook_->記録().ファイル();
+    ASSERT_EQ(MovesIn(first), 4);
+    const std::string bytes = ReadWhole(first);
+
+    int played_from = 0;
+    if (how == Read::Pasted) {
+      // 進 once, then the computer moves at once from there.
+      ASSERT_TRUE(棋譜_貼付け(*f, bytes));
+      AFTER_Click(*f);
+      GOTE_Click(*f);
+      played_from = 1;
+    } else {
+      // 進 twice, then another third move between two people.
+      棋譜ファイル_読込(*f, first);
+      AFTER_Click(*f);
+      AFTER_Click(*f);
+      START_Click(*f);
+      Move(7, 7, 7, 6);
+      played_from = 2;
+    }
+    ASSERT_EQ(f->s.KIFU_SUU, played_from + 1);
+    EXPECT_EQ(ReadWhole(first), bytes);
+    const std::string second = hook_->記録().ファイル();
+    EXPECT_NE(second, first);
+    EXPECT_EQ(MovesIn(second), played_from + 1);
+  }
 }
 
 }  // namespace
