@@ -110,8 +110,18 @@ void RecordExchange::Export() {
   if (path.isEmpty()) return;
   directory_ = QFileInfo(path).absolutePath();
 
-  // A name without an extension takes the one of the filter chosen.
-  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + FilterExtension(filter);
+  // A name without an extension takes the one of the filter chosen. The dialog asked
+  // about the name typed only: a file of the name completed is not replaced unasked.
+  if (QFileInfo(path).suffix().isEmpty()) {
+    path += QLatin1Char('.') + FilterExtension(filter);
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+      kazeban::処理ガード guard(f);
+      if (!guard) return;
+      const std::string question = "「" + QFileInfo(path).fileName().toStdString() +
+                                   "」はすでにあります。\n置き換えますか？";
+      if (!f.controls.MessageYesNo("棋譜書出", question)) return;
+    }
+  }
   kazeban::棋譜_書出(f, path.toStdString(), 今の日時());
 }
 

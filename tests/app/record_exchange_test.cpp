@@ -35,7 +35,7 @@ class RecordExchangeTest : public QObject {
     window_ = std::make_unique<MainWindow>(QStringLiteral("/nonexistent"));
     window_->controls().answerBox = [this](const QString& title, const QString& text, bool) {
       boxes_.push_back(title + QStringLiteral(": ") + text);
-      return true;
+      return !text.endsWith(QStringLiteral("置き換えますか？")) || replace_;
     };
     window_->controls().onQuit = [] {};
     window_->Load();
@@ -84,6 +84,23 @@ class RecordExchangeTest : public QObject {
     QVERIFY2(back.成功, back.理由.c_str());
     QCOMPARE(back.棋譜.手.size(), size_t{2});
     QCOMPARE(back.棋譜.開始局面.state.SITA_MOCHI[1], 2);
+    out.close();
+
+    // The same name again: the file the name was completed to is replaced only when
+    // the player says so.
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write("precious") == 8);
+    out.close();
+    for (const bool yes : {false, true}) {
+      replace_ = yes;
+      boxes_.clear();
+      window_->item("KIFU_EXPORT")->trigger();
+      QVERIFY(!boxes_.isEmpty());
+      QCOMPARE(boxes_[0],
+               QStringLiteral("棋譜書出: 「途中.usi」はすでにあります。\n置き換えますか？"));
+      QVERIFY(out.open(QIODevice::ReadOnly));
+      QCOMPARE(out.readAll() == "precious", !yes);
+      out.close();
+    }
   }
 
   void theClipboardTakesThePositionAndGivesAGame() {
@@ -109,6 +126,7 @@ class RecordExchangeTest : public QObject {
  private:
   std::unique_ptr<MainWindow> window_;
   QStringList boxes_;
+  bool replace_ = true;  // the answer to "置き換えますか？"
 };
 
 QTEST_MAIN(RecordExchangeTest)
