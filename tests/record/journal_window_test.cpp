@@ -3,21 +3,37 @@
 // be written is told once while the game against the computer goes on.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "file_helpers.h"
 #include "play/game_menu.h"
 #include "play_fixture.h"
 #include "record/exchange_commands.h"
 #include "record/journal_window.h"
+#include "record/journal_writer.h"
 #include "record/navigation.h"
 #include "record/record_commands.h"
 
 namespace kazeban::testing {
 namespace {
 
+// The real files on a slow disk: a write lags behind the moves unless waited for.
+class SlowDisk : public 実の記録ポート {
+ public:
+  置換結果 置換(const std::string& path, std::string_view bytes) override {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return 実の記録ポート::置換(path, bytes);
+  }
+};
+
 class JournalWindowTest : public PlayTest {
  protected:
+  // The journal as the window has it: written off the window's thread.
   void Keep(const std::string& folder) {
-    hook_ = std::make_unique<窓の対局記録>(port_, folder);
+    hook_.reset();
+    writer_ = std::make_unique<後書きポート>(disk_);
+    hook_ = std::make_unique<窓の対局記録>(*writer_, folder);
     f->記録先 = hook_.get();
   }
   // The moves in the game's file, -1 when it cannot be read.
@@ -35,7 +51,8 @@ class JournalWindowTest : public PlayTest {
   }
 
   ScratchDir dir_;
-  実の記録ポート port_;
+  SlowDisk disk_;
+  std::unique_ptr<後書きポート> writer_;
   std::unique_ptr<窓の対局記録> hook_;
 };
 
@@ -98,6 +115,7 @@ TEST_F(JournalWindowTest, ARecordReadAndPlayedOnStartsANewFileAndLeavesTheOldOne
     Move(3, 7, 3, 6);
     Move(2, 7, 2, 6);
     const std::string first = hook_->記録().ファイル();
+    hook_->書き終える();
     ASSERT_EQ(MovesIn(first), 4);
     const std::string bytes = ReadWhole(first);
 
@@ -118,6 +136,7 @@ TEST_F(JournalWindowTest, ARecordReadAndPlayedOnStartsANewFileAndLeavesTheOldOne
       played_from = 2;
     }
     ASSERT_EQ(f->s.KIFU_SUU, played_from + 1);
+    hook_->書き終える();
     EXPECT_EQ(ReadWhole(first), bytes);
     const std::string second = hook_->記録().ファイル();
     EXPECT_NE(second, first);
