@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 #include "app/main_window.h"
 #include "app/record_panel.h"
@@ -65,6 +68,7 @@ void RecordExchange::AddItems(QMenu* kifu) {
       {"書出(KIF・CSA・SFEN)…", "KIFU_EXPORT", &RecordExchange::Export},
       {"局面をコピー(SFEN)", "SFEN_COPY", &RecordExchange::CopyPosition},
       {"棋譜を貼付け", "KIFU_PASTE", &RecordExchange::Paste},
+      {"前回の対局", "KIFU_LAST", &RecordExchange::LastGame},
   };
   for (const auto& item : items) {
     QAction* a = kifu->addAction(QString::fromUtf8(item.caption));
@@ -136,6 +140,36 @@ void RecordExchange::CopyPosition() {
 void RecordExchange::Paste() {
   if (!Free()) return;
   kazeban::棋譜_貼付け(window_.form(), QGuiApplication::clipboard()->text().toStdString());
+}
+
+void RecordExchange::LastGame() {
+  if (!Free()) return;
+  kazeban::Form1& f = window_.form();
+  // The game in progress may be the last one: all of it on the disk first.
+  kazeban::記録を書き終える(f);
+  const QString path = LastJournalGame(window_.journalFolder());
+  if (path.isEmpty()) {
+    kazeban::処理ガード guard(f);
+    if (!guard) return;
+    kazeban::パネル_隠す(f);
+    kazeban::拒否(f, "前回の対局", "記録された対局がありません");
+    return;
+  }
+  window_.OpenFile(path);
+}
+
+QString LastJournalGame(const QString& folder) {
+  if (folder.isEmpty()) return {};
+  // The games' files, the one written last first; of two written in the same instant,
+  // the one named later.
+  QFileInfoList games =
+      QDir(folder).entryInfoList({QStringLiteral("*.棋譜"), QStringLiteral("*.kif")}, QDir::Files);
+  if (games.isEmpty()) return {};
+  std::sort(games.begin(), games.end(), [](const QFileInfo& a, const QFileInfo& b) {
+    if (a.lastModified() != b.lastModified()) return a.lastModified() > b.lastModified();
+    return a.fileName() > b.fileName();
+  });
+  return games.front().filePath();
 }
 
 bool OpenGameRecord(MainWindow& window, const QString& path) {
