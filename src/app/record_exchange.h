@@ -1,8 +1,8 @@
 // The 棋譜 menu's items for the records of the other shogi programs, after the record
 // file's own: reading a game (KIF, KI2, CSA, SFEN/USI) chosen in the desktop's file
 // dialog, writing the game on the board in the format the save dialog names, copying
-// the position shown as SFEN, reading a game pasted from the clipboard, and opening the journal's
-// last game. The dialogs are replaceable, so that the tests answer them.
+// the position shown as SFEN, reading a game pasted from the clipboard, and opening
+// the journal's last game. The dialogs are replaceable, so that the tests answer them.
 #pragma once
 
 #include <QString>
