@@ -7,7 +7,9 @@
 #include <thread>
 
 #include "file_helpers.h"
+#include "interop/record_formats.h"
 #include "play/game_menu.h"
+#include "play/handicap.h"
 #include "play_fixture.h"
 #include "record/exchange_commands.h"
 #include "record/journal_window.h"
@@ -142,6 +144,27 @@ TEST_F(JournalWindowTest, ARecordReadAndPlayedOnStartsANewFileAndLeavesTheOldOne
     EXPECT_NE(second, first);
     EXPECT_EQ(MovesIn(second), played_from + 1);
   }
+}
+
+// 書出 of a game that went past a move standard shogi forbids: the KIF reads back in
+// KAZEBAN to the last move, and the player is told what other programs will see.
+TEST_F(JournalWindowTest, AnExportedKifOfAGamePastAForbiddenMoveReadsBackWhole) {
+  Start();
+  LEBEL_DOWN_Click(*f);  // the bottom side's bishop off
+  START_Click(*f);
+  // The bottom king steps onto the top bishop's open diagonal on the fifth move.
+  const int moves[][4] = {{3, 7, 3, 6}, {7, 3, 7, 4}, {5, 9, 4, 8}, {1, 3, 1, 4},
+                          {4, 8, 3, 7}, {1, 4, 1, 5}, {8, 7, 8, 6}};
+  for (const auto& m : moves) Move(m[0], m[1], m[2], m[3]);
+  ASSERT_EQ(f->s.KIFU_SUU, 7);
+  controls.messages.clear();
+  ASSERT_TRUE(棋譜_書出(*f, dir_ / "g.kif", "2026/12/09 18:00:00"));
+  ASSERT_EQ(controls.messages.size(), 2u);
+  EXPECT_EQ(controls.messages[1].text.rfind("5手目からあとは KAZEBAN だけが読める形", 0), 0u);
+  const 対局棋譜読込結果 r = 対局棋譜_解析(ReadWhole(dir_ / "g.kif"), "g.kif");
+  ASSERT_TRUE(r.成功) << r.理由;
+  ASSERT_EQ(r.棋譜.手.size(), 7u);
+  EXPECT_EQ(r.棋譜.手[4], (棋譜の手{4, 8, 3, 7, K_SITA_OU, K_SITA_OU, KARA}));
 }
 
 }  // namespace
