@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "interop/standard_rules.h"
 #include "rules/pieces.h"
 #include "storage/cp932.h"
 #include "storage/replay.h"
@@ -86,12 +87,12 @@ bool 見出しを読む(std::string_view line, std::string_view& key, std::strin
 
 書出結果 KAZEBAN規則のKIF(const 対局棋譜& standard, const Position& start, const 棋譜の手* moves,
                           int count, bool utf8) {
-  // 1. The standard part; as it is when it reads back to the whole game.
+  // 1. The standard part; as it is when it holds the whole game from a start standard
+  // shogi accepts.
   書出結果 out = 対局棋譜_書出(standard, utf8 ? 棋譜形式::KIFU : 棋譜形式::KIF);
   if (!out.成功) return out;
-  if (static_cast<int>(standard.手.size()) == count) {
-    const 対局棋譜読込結果 back = 対局棋譜_解析(out.バイト列, utf8 ? "a.kifu" : "a.kif");
-    if (back.成功 && static_cast<int>(back.棋譜.手.size()) == count) return out;
+  if (static_cast<int>(standard.手.size()) == count && *局面の不備(standard.開始局面) == '\0') {
+    return out;
   }
 
   // 2. Otherwise the block, in the file's encoding, before the headers.
