@@ -68,7 +68,7 @@ class 指し手の記録先 {
   virtual void 指した(Form1& f) = 0;
   // Before the end of a game is announced and before the program ends: every move
   // reported so far is kept.
-  virtual void 書き終える() {}
+  virtual void 書き終える(Form1& /*f*/) {}
 };
 
 // Pauses until the wall clock's second has changed `count` times, sleeping in between.

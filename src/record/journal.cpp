@@ -176,6 +176,19 @@ bool 対局記録::続きか(const GameState& s, const GameState& start) const {
   return r;
 }
 
+記録結果 対局記録::書き終える() {
+  記録結果 out;
+  const 置換結果 written = port_.書き終える();
+  out.書いた = written.成功;
+  out.場所 = path_.empty() ? folder_ : path_;
+  if (!written.成功) {
+    out.理由 = written.理由;
+    out.知らせる = !told_;
+    told_ = true;
+  }
+  return out;
+}
+
 void 対局記録::名前を入力(const 記録の名前& names, const GameState& s) {
   typed_ = names;
   typed_for_next_ = s.KIFU_SUU == 0 || !in_game_;

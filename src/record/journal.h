@@ -43,9 +43,9 @@ class 記録ポート {
   // As ファイル_新規作成 and ファイル_置換.
   virtual 置換結果 新規作成(const std::string& path, std::string_view bytes) = 0;
   virtual 置換結果 置換(const std::string& path, std::string_view bytes) = 0;
-  // Returns once every write handed over is on the disk; a port that writes at once
-  // has nothing to wait for.
-  virtual void 書き終える() {}
+  // Returns once every write handed over is on the disk, with the failure of one that
+  // was not reported yet, if any; a port that writes at once has nothing to wait for.
+  virtual 置換結果 書き終える() { return {true, false, {}}; }
 };
 
 // The program's port: the local clock and the files of record_file.h.
@@ -93,8 +93,9 @@ class 対局記録 {
   // file holding the record's moves up to it.
   void 新しい記録() { in_game_ = false; }
 
-  // Returns once every file written so far is on the disk.
-  void 書き終える() { port_.書き終える(); }
+  // Returns once every file written so far is on the disk; a write that failed
+  // meanwhile is reported as 指した reports one.
+  記録結果 書き終える();
 
   const std::string& フォルダ() const { return folder_; }
   // The file of the game in progress, "" before one was named.

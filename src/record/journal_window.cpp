@@ -8,10 +8,22 @@ namespace {
   return {f.controls.PanelText(2), f.controls.PanelText(3), f.controls.PanelText(4)};
 }
 
+// The first failure of a game, in a box; the game goes on.
+void 知らせる(Form1& f, const 記録結果& r) {
+  if (r.知らせる) {
+    f.controls.MessageOK("棋譜保存", "対局を記録できません\n" + r.場所 + "\n" + r.理由 +
+                                         "\n対局はこのまま続けられます");
+  }
+}
+
 }  // namespace
 
 void 窓の対局記録::名前を入力(Form1& f) {
   journal_.名前を入力(箱の名前(f), f.s);
+}
+
+void 窓の対局記録::書き終える(Form1& f) {
+  知らせる(f, journal_.書き終える());
 }
 
 void 窓の対局記録::指した(Form1& f) {
@@ -20,11 +32,7 @@ void 窓の対局記録::指した(Form1& f) {
     journal_.新しい記録();
     世代_ = f.記録の世代;
   }
-  const 記録結果 r = journal_.指した(f.s, 箱の名前(f));
-  if (r.知らせる) {
-    f.controls.MessageOK("棋譜保存", "対局を記録できません\n" + r.場所 + "\n" + r.理由 +
-                                         "\n対局はこのまま続けられます");
-  }
+  知らせる(f, journal_.指した(f.s, 箱の名前(f)));
 }
 
 }  // namespace kazeban

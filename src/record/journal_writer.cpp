@@ -41,9 +41,14 @@ std::string 後書きポート::フォルダを用意(const std::string& folder)
   return r;
 }
 
-void 後書きポート::書き終える() {
+置換結果 後書きポート::書き終える() {
   std::unique_lock lock(m_);
   idle_.wait(lock, [this] { return queue_.empty() && writing_.empty(); });
+  置換結果 r;
+  r.成功 = failed_.empty();
+  if (!failed_.empty()) r = std::move(failed_.begin()->second);
+  failed_.clear();
+  return r;
 }
 
 void 後書きポート::働く() {

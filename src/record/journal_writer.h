@@ -5,8 +5,8 @@
 // name must be known, and free, before the game goes on), once a game.
 //
 // A write that fails is reported by the next write handed over for the same file, so
-// the journal tells the player one move later than it happened. 書き終える waits until
-// everything handed over is on the disk; the destructor does too.
+// the journal tells the player one move later than it happened, or by 書き終える, which
+// waits until everything handed over is on the disk; the destructor waits too.
 #pragma once
 
 #include <condition_variable>
@@ -36,7 +36,7 @@ class 後書きポート : public 記録ポート {
   // Hands the bytes over and returns at once: success, or the failure of an earlier
   // write of the same file not yet reported.
   置換結果 置換(const std::string& path, std::string_view bytes) override;
-  void 書き終える() override;
+  置換結果 書き終える() override;
 
  private:
   void 働く();

@@ -3,6 +3,7 @@
 // be written is told once while the game against the computer goes on.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -21,12 +22,15 @@ namespace kazeban::testing {
 namespace {
 
 // The real files on a slow disk: a write lags behind the moves unless waited for.
+// A replacement fails once `fail` is set.
 class SlowDisk : public 実の記録ポート {
  public:
   置換結果 置換(const std::string& path, std::string_view bytes) override {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (fail) return {false, false, "入出力エラーです"};
     return 実の記録ポート::置換(path, bytes);
   }
+  std::atomic<bool> fail = false;
 };
 
 class JournalWindowTest : public PlayTest {
@@ -104,6 +108,22 @@ TEST_F(JournalWindowTest, AFolderThatCannotBeWrittenIsToldOnceAndTheGameGoesOn) 
   EXPECT_EQ(controls.messages.size(), 1u);
 }
 
+// The last move's file failed to be written while the game was won with it: the player
+// is told before the end is announced.
+TEST_F(JournalWindowTest, AFailedLastWriteIsToldBeforeTheEndOfTheGame) {
+  Keep(dir_ / "KAZEBAN");
+  GameState& s = EmptyBoardGame();
+  s.BAN[1][1] = K_UE_SYA;
+  s.BAN[9][7] = K_SITA_HU;
+  disk_.fail = true;      // the first move makes the file, the second replaces it
+  controls.Answer(true);  // はい to another game
+  std::vector<std::string> titles;
+  controls.on_box = [&](const FakeControls::Message& b) { titles.push_back(b.title); };
+  Move(9, 7, 9, 6);
+  Move(1, 1, 1, 9);  // the top rook attacks the bottom king along the last row
+  EXPECT_EQ(titles, (std::vector<std::string>{"棋譜保存", "終了", "再ゲーム"}));
+}
+
 // A record read and played on is a game of its own: the file of the game it was read
 // from (which the window's own game wrote, in this run) is never rewritten.
 TEST_F(JournalWindowTest, ARecordReadAndPlayedOnStartsANewFileAndLeavesTheOldOneAlone) {
@@ -117,7 +137,7 @@ TEST_F(JournalWindowTest, ARecordReadAndPlayedOnStartsANewFileAndLeavesTheOldOne
     Move(3, 7, 3, 6);
     Move(2, 7, 2, 6);
     const std::string first = hook_->記録().ファイル();
-    hook_->書き終える();
+    hook_->書き終える(*f);
     ASSERT_EQ(MovesIn(first), 4);
     const std::string bytes = ReadWhole(first);
 
@@ -138,7 +158,7 @@ TEST_F(JournalWindowTest, ARecordReadAndPlayedOnStartsANewFileAndLeavesTheOldOne
       played_from = 2;
     }
     ASSERT_EQ(f->s.KIFU_SUU, played_from + 1);
-    hook_->書き終える();
+    hook_->書き終える(*f);
     EXPECT_EQ(ReadWhole(first), bytes);
     const std::string second = hook_->記録().ファイル();
     EXPECT_NE(second, first);
