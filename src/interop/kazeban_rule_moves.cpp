@@ -83,6 +83,22 @@ bool 見出しを読む(std::string_view line, std::string_view& key, std::strin
   return true;
 }
 
+// True when the board and the hands hold no more pieces of a kind than one set has.
+bool 一組に収まる(const GameState& s) {
+  constexpr int set[8] = {2, 18, 4, 4, 4, 4, 2, 2};  // kings, then P L N S G B R
+  int count[8] = {};
+  for (int i = 1; i <= BAN_SUU; ++i) {
+    for (int j = 1; j <= BAN_SUU; ++j) {
+      if (s.BAN[i][j] != KARA) ++count[駒種類(s.BAN[i][j])];
+    }
+  }
+  for (int k = 1; k <= 7; ++k) count[k] += s.SITA_MOCHI[k] + s.UE_MOCHI[k];
+  for (int k = 0; k < 8; ++k) {
+    if (count[k] > set[k]) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 書出結果 KAZEBAN規則のKIF(const 対局棋譜& standard, const Position& start, const 棋譜の手* moves,
@@ -152,7 +168,8 @@ bool KAZEBAN規則の棋譜か(std::string_view text) {
       first = rest.find("first=w") != std::string_view::npos ? Color::White : Color::Black;
       turned = rest.find("turned=1") != std::string_view::npos;
     } else if (line.starts_with(段の印)) {
-      if (!数を読む(line.substr(段の印.size()), v) || v.size() != 10 || v[0] != rows + 1) {
+      if (rows == BAN_SUU || !数を読む(line.substr(段の印.size()), v) || v.size() != 10 ||
+          v[0] != rows + 1) {
         return 拒否(number, "KAZEBAN の盤の段が読めません");
       }
       ++rows;
@@ -213,6 +230,8 @@ bool KAZEBAN規則の棋譜か(std::string_view text) {
   if (!marked) return 拒否(1, "KAZEBAN の規則の印がありません");
   if (rows != BAN_SUU || !hands) return 拒否(number, "KAZEBAN の局面が足りません");
   if (g.手.empty()) g.開始局面 = 局面(s, first);
+  if (!一組に収まる(g.開始局面.state))
+    return 拒否(number, "KAZEBAN の局面の駒が一組より多くあります");
   g.先手名 = turned ? gote : sente;
   g.後手名 = turned ? sente : gote;
   r.成功 = true;

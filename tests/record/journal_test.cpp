@@ -293,6 +293,35 @@ TEST_F(JournalTest, EveryMoveOfAGameStandardShogiForbidsIsKeptAndReadBack) {
   }
 }
 
+// A damaged KAZEBAN block is refused with its line, never read past the board.
+TEST(KazebanRuleLines, ADamagedBlockIsRefusedWithItsLine) {
+  std::string rows;
+  for (int j = 1; j <= 9; ++j) {
+    rows += "#KAZEBAN-ROW " + std::to_string(j) + (j == 1 ? " 0 0 0 0 950 0 0 0 0" : "") +
+            (j == 9 ? " 0 0 0 0 -950 0 0 0 0" : "") + (j > 1 && j < 9 ? " 0 0 0 0 0 0 0 0 0" : "") +
+            "\n";
+  }
+  const std::string head = "#KAZEBAN-RULE first=b turned=0\n" + rows;
+  const std::string hands = "#KAZEBAN-HANDS 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
+  const struct {
+    std::string text;
+    const char* reason;  // the start of the refusal; empty: read
+  } cases[] = {
+      {head + hands + "#KAZEBAN-MOVE  5958-950-950   0\n", ""},
+      {head + "#KAZEBAN-ROW 10 0 0 0 0 0 0 0 0 0\n" + hands, "11行目"},
+      {head + "#KAZEBAN-HANDS 19 0 0 0 0 0 0 0 0 0 0 0 0 0\n", "11行目"},
+      {head + "#KAZEBAN-HANDS 0 0 0 0 0 3 0 0 0 0 0 0 0 0\n", "12行目"},  // three bishops
+      {head + hands + "#KAZEBAN-MOVE  1918 -20 -20   0\n", "12行目"},     // no lance there
+      {"#KAZEBAN-RULE first=b\n#KAZEBAN-ROW 1 0 0 0 0 7 0 0 0 0\n", "2行目"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const 対局棋譜読込結果 r = 対局棋譜_解析(c.text);
+    EXPECT_EQ(r.成功, *c.reason == '\0') << r.理由;
+    EXPECT_EQ(r.理由.rfind(c.reason, 0), 0u) << r.理由;
+  }
+}
+
 // Two programs starting a game in the same second, in one real folder: each gets a
 // file of its own, and a file already there is never replaced.
 TEST(JournalFiles, GamesStartedInTheSameSecondNeverShareAFile) {
