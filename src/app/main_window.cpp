@@ -226,6 +226,10 @@ void MainWindow::OpenJournal() {
   });
 }
 
+void MainWindow::FlushJournal() {
+  if (journal_ != nullptr) (void)journal_->writer.書き終える();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (kazeban::Form_Unload(*form_)) {
     event->accept();
