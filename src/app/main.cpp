@@ -33,8 +33,12 @@ void CloseOnSignals(MainWindow& window) {
   QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
     char byte;
     [[maybe_unused]] const ssize_t n = read(signal_pipe[0], &byte, 1);
-    // A handler with a box open refuses to close; the program ends all the same.
-    if (!window.close()) std::_Exit(EXIT_FAILURE);
+    // A handler with a box open refuses to close; the program ends all the same, once
+    // the games are on the disk.
+    if (!window.close()) {
+      window.FlushJournal();
+      std::_Exit(EXIT_FAILURE);
+    }
   });
   struct sigaction action = {};
   action.sa_handler = OnSignal;

@@ -31,13 +31,16 @@
 #include "play/start_up.h"
 #include "record/exchange_commands.h"
 #include "record/journal_window.h"
+#include "record/journal_writer.h"
 #include "record/navigation.h"
 #include "record/record_commands.h"
 
-// The journal and the files and clock it writes with.
+// The journal and the files and clock it writes with, off the window's thread. The
+// writer goes last: what it still holds is written before the program ends.
 struct Journal {
-  explicit Journal(const QString& folder) : hook(port, folder.toStdString()) {}
-  kazeban::実の記録ポート port;
+  explicit Journal(const QString& folder) : writer(disk), hook(writer, folder.toStdString()) {}
+  kazeban::実の記録ポート disk;
+  kazeban::後書きポート writer;
   kazeban::窓の対局記録 hook;
 };
 
@@ -285,6 +288,10 @@ void MainWindow::OpenJournal() {
     panel_->SetDirPath(journal_folder_);
     panel_->SetFilePath(journal_folder_);
   });
+}
+
+void MainWindow::FlushJournal() {
+  if (journal_ != nullptr) (void)journal_->writer.書き終える();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -51,6 +51,10 @@ class MainWindow : public QMainWindow {
   RecordPanel& panel() { return *panel_; }
   // The 棋譜 menu's items for the other record formats, with their dialogs.
   RecordExchange& exchange() { return *exchange_; }
+  // Returns once every game the journal was given is on the disk.
+  void FlushJournal();
+  // Where the journal keeps the games, "" when it is off.
+  const QString& journalFolder() const { return journal_folder_; }
   // A menu item by its control name ("TAIKYOKU", "START", "LEVEL3", …).
   QAction* item(const QString& name) const;
 

@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 #include "app/language.h"
 #include "app/main_window.h"
@@ -68,6 +71,7 @@ void RecordExchange::AddItems(QMenu* kifu) {
       {QT_TRANSLATE_NOOP("Menu", "書出(KIF・CSA・SFEN)…"), "KIFU_EXPORT", &RecordExchange::Export},
       {QT_TRANSLATE_NOOP("Menu", "局面をコピー(SFEN)"), "SFEN_COPY", &RecordExchange::CopyPosition},
       {QT_TRANSLATE_NOOP("Menu", "棋譜を貼付け"), "KIFU_PASTE", &RecordExchange::Paste},
+      {QT_TRANSLATE_NOOP("Menu", "前回の対局"), "KIFU_LAST", &RecordExchange::LastGame},
   };
   for (const auto& item : items) {
     QAction* a = kifu->addAction(QString());
@@ -115,8 +119,18 @@ void RecordExchange::Export() {
   if (path.isEmpty()) return;
   directory_ = QFileInfo(path).absolutePath();
 
-  // A name without an extension takes the one of the filter chosen.
-  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + FilterExtension(filter);
+  // A name without an extension takes the one of the filter chosen. The dialog asked
+  // about the name typed only: a file of the name completed is not replaced unasked.
+  if (QFileInfo(path).suffix().isEmpty()) {
+    path += QLatin1Char('.') + FilterExtension(filter);
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+      kazeban::処理ガード guard(f);
+      if (!guard) return;
+      const std::string question = "「" + QFileInfo(path).fileName().toStdString() +
+                                   "」はすでにあります。\n置き換えますか？";
+      if (!f.controls.MessageYesNo("棋譜書出", question)) return;
+    }
+  }
   kazeban::棋譜_書出(f, path.toStdString(), 今の日時());
 }
 
@@ -131,6 +145,36 @@ void RecordExchange::CopyPosition() {
 void RecordExchange::Paste() {
   if (!Free()) return;
   kazeban::棋譜_貼付け(window_.form(), QGuiApplication::clipboard()->text().toStdString());
+}
+
+void RecordExchange::LastGame() {
+  if (!Free()) return;
+  kazeban::Form1& f = window_.form();
+  // The game in progress may be the last one: all of it on the disk first.
+  kazeban::記録を書き終える(f);
+  const QString path = LastJournalGame(window_.journalFolder());
+  if (path.isEmpty()) {
+    kazeban::処理ガード guard(f);
+    if (!guard) return;
+    kazeban::パネル_隠す(f);
+    kazeban::拒否(f, "前回の対局", "記録された対局がありません");
+    return;
+  }
+  window_.OpenFile(path);
+}
+
+QString LastJournalGame(const QString& folder) {
+  if (folder.isEmpty()) return {};
+  // The games' files, the one written last first; of two written in the same instant,
+  // the one named later.
+  QFileInfoList games =
+      QDir(folder).entryInfoList({QStringLiteral("*.棋譜"), QStringLiteral("*.kif")}, QDir::Files);
+  if (games.isEmpty()) return {};
+  std::sort(games.begin(), games.end(), [](const QFileInfo& a, const QFileInfo& b) {
+    if (a.lastModified() != b.lastModified()) return a.lastModified() > b.lastModified();
+    return a.fileName() > b.fileName();
+  });
+  return games.front().filePath();
 }
 
 bool OpenGameRecord(MainWindow& window, const QString& path) {

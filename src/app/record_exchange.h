@@ -1,8 +1,8 @@
 // The 棋譜 menu's items for the records of the other shogi programs, after the record
 // file's own: reading a game (KIF, KI2, CSA, SFEN/USI) chosen in the desktop's file
 // dialog, writing the game on the board in the format the save dialog names, copying
-// the position shown as SFEN, and reading a game pasted from the clipboard. The
-// dialogs are replaceable, so that the tests answer them.
+// the position shown as SFEN, reading a game pasted from the clipboard, and opening
+// the journal's last game. The dialogs are replaceable, so that the tests answer them.
 #pragma once
 
 #include <QString>
@@ -16,7 +16,7 @@ class RecordExchange {
  public:
   explicit RecordExchange(MainWindow& window);
 
-  // Adds the four items, after a separator.
+  // Adds the items, after a separator.
   void AddItems(QMenu* kifu);
 
   // 取込: a file chosen in the open dialog is read into record mode.
@@ -27,6 +27,8 @@ class RecordExchange {
   void CopyPosition();
   // 棋譜を貼付け: the clipboard's text is read into record mode.
   void Paste();
+  // 前回の対局: the journal's most recent game is read as reading its file reads it.
+  void LastGame();
 
   // Reads the file at `path` (any of the formats, or a record file) into record mode,
   // as 取込 does; false when it was refused (and the player was told).
@@ -49,6 +51,10 @@ class RecordExchange {
   MainWindow& window_;
   QString directory_;  // where the dialogs open: the last directory chosen
 };
+
+// The journal's game written last in `folder` (a ".棋譜" or ".kif" file), "" when
+// there is none.
+QString LastJournalGame(const QString& folder);
 
 // Loads the file at `path` into the window's record mode, as 取込 does: for the
 // command line, once the window has started.

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "interop/formats_internal.h"
+#include "interop/kazeban_rule_moves.h"
 #include "interop/sfen.h"
 #include "rules/pieces.h"
 #include "storage/cp932.h"
@@ -233,6 +234,8 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
 対局棋譜読込結果 対局棋譜_解析(std::string_view bytes, std::string_view fileName) {
   bool utf8 = false;
   const std::string text = 文書(bytes, utf8);
+  // A game kept under KAZEBAN's own rule reads whole, past what standard shogi allows.
+  if (KAZEBAN規則の棋譜か(text)) return KAZEBAN規則の棋譜_読込(text);
   const std::vector<行> lines = 行に分ける(text);
   対局棋譜読込結果 r;
   switch (見分ける(lines, fileName)) {

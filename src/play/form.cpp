@@ -42,6 +42,10 @@ void 指し手を記録(Form1& f) {
   if (f.記録先 != nullptr) f.記録先->指した(f);
 }
 
+void 記録を書き終える(Form1& f) {
+  if (f.記録先 != nullptr) f.記録先->書き終える(f);
+}
+
 void 拒否(Form1& f, std::string_view title, std::string_view text) {
   dsPlay(f.handles.SND_KINSI);
   f.controls.MessageOK(title, text);

@@ -71,6 +71,9 @@ class 指し手の記録先 {
   virtual void 終局した(Form1& /*f*/, const 標準の終局& /*e*/) {}
   virtual ~指し手の記録先() = default;
   virtual void 指した(Form1& f) = 0;
+  // Before the end of a game is announced and before the program ends: every move
+  // reported so far is kept.
+  virtual void 書き終える(Form1& /*f*/) {}
 };
 
 // Pauses until the wall clock's second has changed `count` times, sleeping in between.
@@ -115,6 +118,10 @@ struct Form1 {
 
   // Where every move made is reported; none when the journal is off.
   指し手の記録先* 記録先 = nullptr;
+  // Counts the times the record on the board was set up afresh (start-up, a new game,
+  // a record read): moves made after a change belong to another game than the ones
+  // before it.
+  int 記録の世代 = 0;
 
   bool 終了済 = false;  // the program is ending: no handler runs any more
   bool 処理中 = false;  // a handler is running (one of its modal boxes may be open)
@@ -145,6 +152,9 @@ void パネル_隠す(Form1& f);
 
 // Reports the move just made to 記録先, if any.
 void 指し手を記録(Form1& f);
+
+// Waits until 記録先, if any, has kept every move reported.
+void 記録を書き終える(Form1& f);
 
 // A refused action: the forbidden sound, then a box saying why.
 void 拒否(Form1& f, std::string_view title, std::string_view text);

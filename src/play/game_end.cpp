@@ -13,7 +13,8 @@ bool 終了(Form1& f, std::string_view name, std::string_view text) {
   // 1. A pause of up to a second after the winning move.
   f.待機(1);
 
-  // 2-3. The closing sound, then the winner.
+  // 2-3. The closing sound, then the winner, once the game is kept whole.
+  記録を書き終える(f);
   dsPlay(f.handles.SND_SYUUKYOKU);
   // The whole text is translated ("あなたの勝ちです" …).
   f.controls.MessageOK(KZ_TR("Message", "終了"),

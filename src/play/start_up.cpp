@@ -57,6 +57,7 @@ void 初期設定(Form1& f) {
   // The record starts afresh from the even start, with no names.
   f.由来 = 記録の由来{};
   初期設定_状態(f.由来.初形);
+  ++f.記録の世代;
 
   // 6. Both hands, the board, the coordinates, no handicap caption, the title.
   描画_自持盤(f.g, f.s);
@@ -79,6 +80,7 @@ void 終了処理(Form1& f) {
 }
 
 void プログラム終了(Form1& f) {
+  記録を書き終える(f);
   終了処理(f);
   f.終了済 = true;
   f.controls.Quit();

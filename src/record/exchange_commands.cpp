@@ -3,9 +3,11 @@
 #include "display/translatable.h"
 
 #include <string>
+#include <vector>
 
 #include "display/board_drawing.h"
 #include "display/piece_drawing.h"
+#include "interop/kazeban_rule_moves.h"
 #include "interop/record_formats.h"
 #include "interop/sfen.h"
 #include "interop/standard_rules.h"
@@ -13,6 +15,7 @@
 #include "play/start_up.h"
 #include "record/game_exchange.h"
 #include "record/record_commands.h"
+#include "rules/pieces.h"
 #include "storage/atomic_file.h"
 #include "storage/record_file.h"
 
@@ -79,6 +82,20 @@ void 記録モードへ(Form1& f, const 対局棋譜読込結果& read, std::str
     f.controls.MessageOK(KZ_TR("Message", "棋譜"), KZ_TR("Message", "棋譜を '進 'で進めて下さい"));
 }
 
+// The KIF of the game on the board: `game` as other programs are given it, and every
+// move of the record up to the position shown for KAZEBAN.
+書出結果 KIFで書く(const GameState& s, const 対局棋譜& game, bool utf8) {
+  const Color first = s.KIFU_SUU >= 1 ? (SITAの駒(s.KIFU_NARI[1]) ? Color::Black : Color::White)
+                                      : game.開始局面.toMove;
+  const Position start = 局面(記録の開始局面(s), first);
+  std::vector<棋譜の手> moves;
+  for (int n = 1; n <= s.KIFU_SUU; ++n) {
+    moves.push_back({s.KIFU_MOTO_I[n], s.KIFU_MOTO_J[n], s.KIFU_SAKI_I[n], s.KIFU_SAKI_J[n],
+                     s.KIFU_NARI[n], s.KIFU_KOMA[n], s.KIFU_TORI[n]});
+  }
+  return KAZEBAN規則のKIF(game, start, moves.data(), static_cast<int>(moves.size()), utf8);
+}
+
 }  // namespace
 
 bool 棋譜ファイル_取込(Form1& f, const std::string& path) {
@@ -137,7 +154,9 @@ bool 棋譜_書出(Form1& f, const std::string& path, const std::string& 今の�
 
   // 2. The game on the board, with the names of the panel's boxes, in that format.
   const 対局棋譜 game = 書出用の対局(f.s, f.由来, boxes, 今の日時, 標準ルールか(f));
-  const 書出結果 out = 対局棋譜_書出(game, format);
+  const bool kif = format == 棋譜形式::KIF || format == 棋譜形式::KIFU;
+  const 書出結果 out =
+      kif ? KIFで書く(f.s, game, format == 棋譜形式::KIFU) : 対局棋譜_書出(game, format);
   if (!out.成功) {
     拒否(f, 書出の題, out.理由);
     return false;
@@ -153,7 +172,11 @@ bool 棋譜_書出(Form1& f, const std::string& path, const std::string& 今の�
 
   // 4. A move other programs do not allow ends what they are given: say so.
   const int kept = static_cast<int>(game.手.size());
-  if (kept < f.s.KIFU_SUU) {
+  if (kept < f.s.KIFU_SUU && kif) {
+    f.controls.MessageOK(書出の題, std::to_string(kept + 1) +
+                                       "手目からあとは KAZEBAN だけが読める形で書き出しました\n" +
+                                       game.終局コメント);
+  } else if (kept < f.s.KIFU_SUU) {
     f.controls.MessageOK(書出の題, std::to_string(kept + 1) + "手目からあとは書き出していません\n" +
                                        game.終局コメント);
   }

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <utility>
 
+#include "interop/kazeban_rule_moves.h"
 #include "interop/record_formats.h"
 #include "storage/replay.h"
 
@@ -120,22 +121,23 @@ bool 対局記録::続きか(const GameState& s, const GameState& start) const {
   const std::string& upper = sita_first ? second : first;
   const std::string& lower = sita_first ? first : second;
 
-  // 2a. From any other start, a KIF file with the position as it was.
+  // 2a. From any other start, a KIF file with the position as it was, every move kept
+  // (past the first one standard shogi forbids, in KAZEBAN's own lines).
   if (!even_) {
     const std::vector<棋譜の手>& moves = kept_;
+    const int count = static_cast<int>(moves.size());
     const Position start = 局面(start_, sita_first ? Color::Black : Color::White);
     書出結果 file =
-        対局棋譜_書出(KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()), upper,
-                                      lower, title, 日付(began_) + ":" + 二桁(began_.秒), false),
-                      棋譜形式::KIF);
+        KAZEBAN規則のKIF(KAZEBAN対局から(start, moves.data(), count, upper, lower, title,
+                                         日付(began_) + ":" + 二桁(began_.秒), false),
+                         start, moves.data(), count, false);
     if (!file.成功) {
       // A name the file cannot hold: the game is kept under the usual names instead.
-      file = 対局棋譜_書出(
-          KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()),
-                          sita_first ? second_default : first_default,
+      file = KAZEBAN規則のKIF(
+          KAZEBAN対局から(start, moves.data(), count, sita_first ? second_default : first_default,
                           sita_first ? first_default : second_default, "対局 " + 日付(began_),
                           日付(began_) + ":" + 二桁(began_.秒), false),
-          棋譜形式::KIF);
+          start, moves.data(), count, false);
     }
     r.成功 = file.成功;
     r.理由 = file.理由;
@@ -172,6 +174,19 @@ bool 対局記録::続きか(const GameState& s, const GameState& start) const {
   r.使用中 = false;
   r.理由 = "同じ時刻の記録が多すぎます";
   return r;
+}
+
+記録結果 対局記録::書き終える() {
+  記録結果 out;
+  const 置換結果 written = port_.書き終える();
+  out.書いた = written.成功;
+  out.場所 = path_.empty() ? folder_ : path_;
+  if (!written.成功) {
+    out.理由 = written.理由;
+    out.知らせる = !told_;
+    told_ = true;
+  }
+  return out;
 }
 
 void 対局記録::名前を入力(const 記録の名前& names, const GameState& s) {

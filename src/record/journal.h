@@ -5,8 +5,9 @@
 //
 // A game begins with its first recorded move and goes on while each move extends the
 // moves already kept: a move made after stepping back rewrites the file to the new line
-// of play, while a record that starts again (a new setup, a turned board, a file read
-// and played on from another line) begins a new file. The file is named by the time of
+// of play, while a record that starts again (a new setup, a turned board, a record
+// read and played on) begins a new file. A file is only ever written by the game that
+// made it, in this run of the program. The file is named by the time of
 // the game's first move, "2026-12-08_181403.棋譜", with "-2", "-3" … when the name is
 // taken (by an earlier game of the same second or another program running at once:
 // the name is created exclusively). A game from the even starting position is written
@@ -43,6 +44,9 @@ class 記録ポート {
   // As ファイル_新規作成 and ファイル_置換.
   virtual 置換結果 新規作成(const std::string& path, std::string_view bytes) = 0;
   virtual 置換結果 置換(const std::string& path, std::string_view bytes) = 0;
+  // Returns once every write handed over is on the disk, with the failure of one that
+  // was not reported yet, if any; a port that writes at once has nothing to wait for.
+  virtual 置換結果 書き終える() { return {true, false, {}}; }
 };
 
 // The program's port: the local clock and the files of record_file.h.
@@ -84,6 +88,15 @@ class 対局記録 {
   // before any move of it (KIFU_SUU 0 in `s`), the game about to begin. A box filled
   // when a move is made takes precedence.
   void 名前を入力(const 記録の名前& names, const GameState& s);
+
+  // The record on the board was set up afresh (a new game, a record read): the game
+  // kept is over, and its file is never written again; the next move begins a new
+  // file holding the record's moves up to it.
+  void 新しい記録() { in_game_ = false; }
+
+  // Returns once every file written so far is on the disk; a write that failed
+  // meanwhile is reported as 指した reports one.
+  記録結果 書き終える();
 
   const std::string& フォルダ() const { return folder_; }
   // The file of the game in progress, "" before one was named.

@@ -11,19 +11,32 @@ namespace {
   return {f.controls.PanelText(2), f.controls.PanelText(3), f.controls.PanelText(4)};
 }
 
+// The first failure of a game, in a box; the game goes on.
+void 知らせる(Form1& f, const 記録結果& r) {
+  if (r.知らせる) {
+    f.controls.MessageOK("棋譜保存", "対局を記録できません\n" + r.場所 + "\n" + r.理由 +
+                                         "\n対局はこのまま続けられます");
+  }
+}
+
 }  // namespace
 
 void 窓の対局記録::名前を入力(Form1& f) {
   journal_.名前を入力(箱の名前(f), f.s);
 }
 
+void 窓の対局記録::書き終える(Form1& f) {
+  知らせる(f, journal_.書き終える());
+}
+
 void 窓の対局記録::指した(Form1& f) {
-  journal_.標準ルールにする(標準ルールか(f));
-  const 記録結果 r = journal_.指した(f.s, 箱の名前(f));
-  if (r.知らせる) {
-    f.controls.MessageOK("棋譜保存", "対局を記録できません\n" + r.場所 + "\n" + r.理由 +
-                                         "\n対局はこのまま続けられます");
+  // Moves on a record set up afresh since the last one belong to a game of their own.
+  if (f.記録の世代 != 世代_) {
+    journal_.新しい記録();
+    世代_ = f.記録の世代;
   }
+  journal_.標準ルールにする(標準ルールか(f));
+  知らせる(f, journal_.指した(f.s, 箱の名前(f)));
 }
 
 void 窓の対局記録::終局した(Form1& f, const 標準の終局& e) {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <ctime>
 #include <optional>
 
@@ -66,13 +67,29 @@ int 全部書く(int fd, std::string_view bytes) {
   return 0;
 }
 
+// True when the system would let this user follow the link `link` (its lstat): in a
+// folder that is sticky and writable by all (/tmp), only a link of the user's own or
+// of the folder's owner, so a link planted there by someone else is never written
+// through.
+bool リンクを辿れる(const std::string& link, const struct stat& st) {
+  struct stat dir {};
+  if (::stat(フォルダ(link).c_str(), &dir) != 0) return false;
+  const bool shared = (dir.st_mode & S_ISVTX) != 0 && (dir.st_mode & S_IWOTH) != 0;
+  return !shared || st.st_uid == ::geteuid() || st.st_uid == dir.st_uid;
+}
+
 // The path a write to `path` reaches: every symbolic link on the last component
-// followed, also to a file that does not exist yet. Nothing for a loop.
-std::optional<std::string> 書込先(const std::string& path) {
+// followed, also to a file that does not exist yet. Nothing for a loop (`err` ELOOP)
+// or a link the system would not follow (EACCES).
+std::optional<std::string> 書込先(const std::string& path, int& err) {
   std::string p = path;
   for (int hop = 0; hop <= リンクの上限; ++hop) {
     struct stat st {};
     if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+    if (!リンクを辿れる(p, st)) {
+      err = EACCES;
+      return std::nullopt;
+    }
     std::string link(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
     const ssize_t n = ::readlink(p.c_str(), link.data(), link.size());
     if (n < 0) return p;
@@ -80,6 +97,7 @@ std::optional<std::string> 書込先(const std::string& path) {
     link.resize(static_cast<size_t>(n));
     p = !link.empty() && link.front() == '/' ? link : フォルダ(p) + "/" + link;
   }
+  err = ELOOP;
   return std::nullopt;
 }
 
@@ -101,25 +119,26 @@ void 残骸を片付ける(const std::string& dir) {
 }
 
 // Gives the complete file `temp` the name `target` only when that name is free; 0, or
-// the errno (EEXIST when the name is taken). A hard link fails when the name is taken;
-// where the file system has none, the name is claimed by an exclusive create and the
-// complete file renamed over the empty one.
+// the errno (EEXIST when the name is taken). The name only ever appears with the whole
+// file behind it: a hard link, which fails when the name is taken; where the file
+// system has none (a vfat stick), a rename that refuses to replace; where even that is
+// missing, a rename once the name was seen free (two programs may then race for it,
+// but no crash leaves an empty or partial file under it).
 int 新しい名前で置く(const std::string& temp, const std::string& target) {
   if (::link(temp.c_str(), target.c_str()) == 0) {
     ::unlink(temp.c_str());
     return 0;
   }
-  const int err = errno;
+  int err = errno;
   if (err != EPERM && err != EOPNOTSUPP && err != ENOSYS && err != EXDEV) return err;
-  const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return errno;
-  ::close(fd);
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    const int rename_err = errno;
-    ::unlink(target.c_str());
-    return rename_err;
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+    return 0;
   }
-  return 0;
+  err = errno;
+  if (err != EINVAL && err != ENOSYS && err != EOPNOTSUPP) return err;
+  struct stat st {};
+  if (::lstat(target.c_str(), &st) == 0) return EEXIST;
+  return ::rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
 }
 
 置換結果 置く(const std::string& path, std::string_view bytes, bool only_new);
@@ -201,9 +220,12 @@ namespace {
   }
 
   // 1. A link is followed, so the file it names is replaced and the link kept.
-  const std::optional<std::string> resolved = 書込先(path);
+  int link_err = 0;
+  const std::optional<std::string> resolved = 書込先(path, link_err);
   if (!resolved) {
-    r.理由 = name + "に書き込めません（" + エラーの説明(ELOOP) + "）";
+    r.理由 = link_err == EACCES
+                 ? name + "は共有のフォルダにある他のユーザーのリンクなので、書き込めません"
+                 : name + "に書き込めません（" + エラーの説明(link_err) + "）";
     return r;
   }
   const std::string& target = *resolved;
@@ -244,8 +266,8 @@ namespace {
   記述子 f(fd);
 
   // 4. Write, flush to the disk and close, each checked; the old file's permissions
-  // carry over.
-  if (existed && S_ISREG(st.st_mode)) ::fchmod(f.fd(), st.st_mode & 07777);
+  // carry over, but never its set-user or set-group bit.
+  if (existed && S_ISREG(st.st_mode)) ::fchmod(f.fd(), st.st_mode & 01777);
   int err = 全部書く(f.fd(), bytes);
   if (err == 0 && ::fsync(f.fd()) != 0) err = errno;
   const int close_err = f.閉じる();

@@ -18,12 +18,15 @@ struct 置換結果 {
 
 // Puts `bytes` at `path` (UTF-8), all or nothing.
 //
+// - A symbolic link is followed only where the system would follow it for this user
+//   (in a folder that is sticky and writable by all, only a link of the user's own or
+//   of the folder's owner); otherwise nothing is written.
 // - A symbolic link is followed (a chain of them too, and one whose file does not
 //   exist yet): the file it names is replaced and the link stays.
 // - An existing file that may not be written is refused and left as it is: one whose
 //   mode gives its owner no write permission (also for root, whom the system would let
 //   through), or one the system refuses write access to.
-// - A replaced file keeps its permission bits.
+// - A replaced file keeps its permission bits, but not a set-user or set-group bit.
 // - The new file is synced before the rename and the directory after it.
 // - Hidden temporary files of this kind that a crash left in the directory, older than
 //   a minute and owned by the same user, are removed first.

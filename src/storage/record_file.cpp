@@ -224,6 +224,13 @@ std::string 局面の誤り(const GameState& s, const 棋譜の手& m) {
 
 }  // namespace
 
+std::string 棋譜の行を調べる(const GameState& s, std::string_view line, 棋譜の手& m) {
+  std::string why = 手の行を読む(line, m);
+  if (why.empty()) why = 範囲の誤り(m);
+  if (why.empty()) why = 局面の誤り(s, m);
+  return why;
+}
+
 棋譜読込結果 棋譜_解析(std::string_view bytes) {
   棋譜読込結果 r;
   行読み lines(bytes);
@@ -257,9 +264,7 @@ std::string 局面の誤り(const GameState& s, const 棋譜の手& m) {
       return 拒否(number, "空の行です");
     }
     棋譜の手 m;
-    std::string why = 手の行を読む(line, m);
-    if (why.empty()) why = 範囲の誤り(m);
-    if (why.empty()) why = 局面の誤り(s, m);
+    const std::string why = 棋譜の行を調べる(s, line, m);
     if (!why.empty()) return 拒否(number, why);
 
     const int n = s.KIFU_SUU + 1;

@@ -72,6 +72,11 @@ struct 棋譜読込結果 {
 // any further move lines set 打切り and are not looked at.
 棋譜読込結果 棋譜_解析(std::string_view bytes);
 
+// Reads one move line as 棋譜_解析 does and checks it against the position of `s`
+// (its fields in range, the piece where the move takes it from, a drop from a hand
+// that holds it); empty when the move can be played there, else why not.
+std::string 棋譜の行を調べる(const GameState& s, std::string_view line, 棋譜の手& m);
+
 // Opens, reads and checks the file at `path` (UTF-8). Every refusal names the file.
 棋譜読込結果 棋譜_読込(const std::string& path);
 

@@ -3,6 +3,7 @@
 // here), and the clipboard takes the position and gives back a pasted game.
 #include <QAction>
 #include <QClipboard>
+#include <QDateTime>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -35,7 +36,7 @@ class RecordExchangeTest : public QObject {
     window_ = std::make_unique<MainWindow>(QStringLiteral("/nonexistent"));
     window_->controls().answerBox = [this](const QString& title, const QString& text, bool) {
       boxes_.push_back(title + QStringLiteral(": ") + text);
-      return true;
+      return !text.endsWith(QStringLiteral("置き換えますか？")) || replace_;
     };
     window_->controls().onQuit = [] {};
     window_->Load();
@@ -51,7 +52,7 @@ class RecordExchangeTest : public QObject {
       names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     }
     QCOMPARE(names, QStringList({"KIFU_READ", "KIFU_WRITE", "-", "KIFU_IMPORT", "KIFU_EXPORT",
-                                 "SFEN_COPY", "KIFU_PASTE"}));
+                                 "SFEN_COPY", "KIFU_PASTE", "KIFU_LAST"}));
 
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("詰将棋.sfen")));
@@ -84,6 +85,52 @@ class RecordExchangeTest : public QObject {
     QVERIFY2(back.成功, back.理由.c_str());
     QCOMPARE(back.棋譜.手.size(), size_t{2});
     QCOMPARE(back.棋譜.開始局面.state.SITA_MOCHI[1], 2);
+    out.close();
+
+    // The same name again: the file the name was completed to is replaced only when
+    // the player says so.
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write("precious") == 8);
+    out.close();
+    for (const bool yes : {false, true}) {
+      replace_ = yes;
+      boxes_.clear();
+      window_->item("KIFU_EXPORT")->trigger();
+      QVERIFY(!boxes_.isEmpty());
+      QCOMPARE(boxes_[0],
+               QStringLiteral("棋譜書出: 「途中.usi」はすでにあります。\n置き換えますか？"));
+      QVERIFY(out.open(QIODevice::ReadOnly));
+      QCOMPARE(out.readAll() == "precious", !yes);
+      out.close();
+    }
+  }
+
+  // 前回の対局 opens the journal's file written last, of any format, as reading it
+  // would; with none there, the player is told.
+  void theLastGameIsTheJournalsNewestFile() {
+    QTemporaryDir journal;
+    qputenv("KAZEBAN_JOURNAL_DIR", journal.path().toUtf8());
+    cleanup();
+    init();
+    qunsetenv("KAZEBAN_JOURNAL_DIR");
+    window_->item("KIFU_LAST")->trigger();
+    QCOMPARE(boxes_, QStringList{QStringLiteral("前回の対局: 記録された対局がありません")});
+
+    const kazeban::対局棋譜読込結果 game = kazeban::対局棋譜_解析("startpos moves 7g7f 3c3d 2g2f");
+    QVERIFY(game.成功);
+    const auto write = [&](const QString& name, const std::string& bytes, int age) {
+      QFile file(journal.filePath(name));
+      QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())));
+      QVERIFY(file.flush());
+      QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                               QFileDevice::FileModificationTime));
+    };
+    // The later name was written earlier: the time of writing decides.
+    write(QStringLiteral("2026-12-08_090000.kif"),
+          kazeban::対局棋譜_書出(game.棋譜, kazeban::棋譜形式::KIF).バイト列, 10);
+    write(QStringLiteral("2026-12-08_100000.棋譜"), "a\r\nb\r\nc\r\n 7776 -10 -10   0\r\n", 100);
+    window_->item("KIFU_LAST")->trigger();
+    QCOMPARE(window_->form().s.KIFU_MODE, kazeban::ON);
+    QCOMPARE(window_->form().s.KIFU_SAIGO, 3);
   }
 
   void theClipboardTakesThePositionAndGivesAGame() {
@@ -109,6 +156,7 @@ class RecordExchangeTest : public QObject {
  private:
   std::unique_ptr<MainWindow> window_;
   QStringList boxes_;
+  bool replace_ = true;  // the answer to "置き換えますか？"
 };
 
 QTEST_MAIN(RecordExchangeTest)

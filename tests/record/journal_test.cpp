@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
+#include <cstring>
 #include <filesystem>
 #include <iterator>
 #include <map>
 #include <string>
 
 #include "file_helpers.h"
+#include "interop/position.h"
 #include "interop/record_formats.h"
 #include "record/journal.h"
 #include "rules/move.h"
@@ -217,6 +220,106 @@ TEST_F(JournalTest, AGameFromAnotherStartIsAKifFileOfThatPosition) {
   EXPECT_EQ(r.棋譜.手.size(), 2u);
   EXPECT_EQ(r.棋譜.手合割, "角落ち");
   EXPECT_EQ(r.棋譜.開始日時, "2026/12/08 18:14:03");
+}
+
+// A game under KAZEBAN's rule that standard shogi stops following: every move is kept,
+// KAZEBAN reads the file back to the position played, and other programs (the same file
+// without KAZEBAN's comment lines) read the standard moves, or refuse a start standard
+// shogi forbids.
+TEST_F(JournalTest, EveryMoveOfAGameStandardShogiForbidsIsKeptAndReadBack) {
+  struct Case {
+    const char* what;
+    void (*setup)(GameState&);
+    std::vector<std::array<int, 4>> moves;
+    int standard;  // moves another program reads, -1: it refuses the file
+  };
+  const Case cases[] = {
+      {"the bottom's bishop off, then the king steps onto the top bishop's diagonal",
+       [](GameState& g) { g.BAN[2][8] = KARA; },
+       {{3, 7, 3, 6},
+        {7, 3, 7, 4},
+        {5, 9, 4, 8},
+        {1, 3, 1, 4},
+        {4, 8, 3, 7},
+        {1, 4, 1, 5},
+        {8, 7, 8, 6},
+        {6, 3, 6, 4}},
+       4},
+      {"the side not to move stands in check from the start",
+       [](GameState& g) {
+         for (auto& column : g.BAN) {
+           for (int& square : column) square = KARA;
+         }
+         g.BAN[5][1] = K_UE_OU;
+         g.BAN[5][9] = K_SITA_OU;
+         g.BAN[5][5] = K_SITA_SYA;
+       },
+       {{5, 9, 4, 9}, {5, 1, 6, 1}, {5, 5, 5, 2}},
+       -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakePort p;
+    対局記録 j(p, "/j");
+    初期設定_状態(s);
+    s.TEBAN = SENTE;
+    c.setup(s);
+    for (const auto& m : c.moves) {
+      Play(m[0], m[1], m[2], m[3]);
+      ASSERT_TRUE(j.指した(s, {}).書いた);
+    }
+    const std::string& bytes = p.files[j.ファイル()];
+    const 対局棋譜読込結果 r = 対局棋譜_解析(bytes, j.ファイル());
+    ASSERT_TRUE(r.成功) << r.理由;
+    ASSERT_EQ(r.棋譜.手.size(), c.moves.size());
+    GameState back;
+    初期設定_状態(back);
+    局面を盤へ(r.棋譜.開始局面, back);
+    棋譜データ d;
+    d.手 = r.棋譜.手;
+    棋譜_記録へ(d, back);
+    while (back.KIFU_SUU < back.KIFU_SAIGO) 棋譜_進める(back);
+    EXPECT_EQ(std::memcmp(back.BAN, s.BAN, sizeof s.BAN), 0);
+
+    std::string others;
+    for (size_t k = 0; k < bytes.size();) {
+      const size_t end = bytes.find('\n', k);
+      const std::string line = bytes.substr(k, end - k + 1);
+      if (!line.starts_with("#")) others += line;
+      k = end == std::string::npos ? bytes.size() : end + 1;
+    }
+    const 対局棋譜読込結果 standard = 対局棋譜_解析(others, j.ファイル());
+    EXPECT_EQ(standard.成功 ? static_cast<int>(standard.棋譜.手.size()) : -1, c.standard);
+  }
+}
+
+// A damaged KAZEBAN block is refused with its line, never read past the board.
+TEST(KazebanRuleLines, ADamagedBlockIsRefusedWithItsLine) {
+  std::string rows;
+  for (int j = 1; j <= 9; ++j) {
+    rows += "#KAZEBAN-ROW " + std::to_string(j) + (j == 1 ? " 0 0 0 0 950 0 0 0 0" : "") +
+            (j == 9 ? " 0 0 0 0 -950 0 0 0 0" : "") + (j > 1 && j < 9 ? " 0 0 0 0 0 0 0 0 0" : "") +
+            "\n";
+  }
+  const std::string head = "#KAZEBAN-RULE first=b turned=0\n" + rows;
+  const std::string hands = "#KAZEBAN-HANDS 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
+  const struct {
+    std::string text;
+    const char* reason;  // the start of the refusal; empty: read
+  } cases[] = {
+      {head + hands + "#KAZEBAN-MOVE  5958-950-950   0\n", ""},
+      {head + "#KAZEBAN-ROW 10 0 0 0 0 0 0 0 0 0\n" + hands, "11行目"},
+      {head + "#KAZEBAN-HANDS 19 0 0 0 0 0 0 0 0 0 0 0 0 0\n", "11行目"},
+      {head + "#KAZEBAN-HANDS 0 0 0 0 0 3 0 0 0 0 0 0 0 0\n", "12行目"},  // three bishops
+      {head + hands + "#KAZEBAN-MOVE  1918 -20 -20   0\n", "12行目"},     // no lance there
+      {"#KAZEBAN-RULE first=b\n#KAZEBAN-ROW 1 0 0 0 0 7 0 0 0 0\n", "2行目"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const 対局棋譜読込結果 r = 対局棋譜_解析(c.text);
+    EXPECT_EQ(r.成功, *c.reason == '\0') << r.理由;
+    EXPECT_EQ(r.理由.rfind(c.reason, 0), 0u) << r.理由;
+  }
 }
 
 // Two programs starting a game in the same second, in one real folder: each gets a

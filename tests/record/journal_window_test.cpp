@@ -3,21 +3,45 @@
 // be written is told once while the game against the computer goes on.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "file_helpers.h"
 #include "interop/record_formats.h"
 #include "play/game_menu.h"
+#include "play/handicap.h"
 #include "play/standard_game.h"
 #include "play_fixture.h"
+#include "record/exchange_commands.h"
 #include "record/game_exchange.h"
 #include "record/journal_window.h"
+#include "record/journal_writer.h"
+#include "record/navigation.h"
+#include "record/record_commands.h"
 
 namespace kazeban::testing {
 namespace {
 
+// The real files on a slow disk: a write lags behind the moves unless waited for.
+// A replacement fails once `fail` is set.
+class SlowDisk : public 実の記録ポート {
+ public:
+  置換結果 置換(const std::string& path, std::string_view bytes) override {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (fail) return {false, false, "入出力エラーです"};
+    return 実の記録ポート::置換(path, bytes);
+  }
+  std::atomic<bool> fail = false;
+};
+
 class JournalWindowTest : public PlayTest {
  protected:
+  // The journal as the window has it: written off the window's thread.
   void Keep(const std::string& folder) {
-    hook_ = std::make_unique<窓の対局記録>(port_, folder);
+    hook_.reset();
+    writer_ = std::make_unique<後書きポート>(disk_);
+    hook_ = std::make_unique<窓の対局記録>(*writer_, folder);
     f->記録先 = hook_.get();
   }
   // The moves in the game's file, -1 when it cannot be read.
@@ -28,8 +52,15 @@ class JournalWindowTest : public PlayTest {
     return r.成功 ? static_cast<int>(r.データ.手.size()) : -1;
   }
 
+  // The moves of the record file at `path`, -1 when it cannot be read.
+  static int MovesIn(const std::string& path) {
+    const 棋譜読込結果 r = 棋譜_読込(path);
+    return r.成功 ? static_cast<int>(r.データ.手.size()) : -1;
+  }
+
   ScratchDir dir_;
-  実の記録ポート port_;
+  SlowDisk disk_;
+  std::unique_ptr<後書きポート> writer_;
   std::unique_ptr<窓の対局記録> hook_;
 };
 
@@ -121,6 +152,85 @@ TEST_F(JournalWindowTest, AFolderThatCannotBeWrittenIsToldOnceAndTheGameGoesOn) 
   Move(2, 7, 2, 6);
   EXPECT_EQ(f->s.KIFU_SUU, 4);
   EXPECT_EQ(controls.messages.size(), 1u);
+}
+
+// The last move's file failed to be written while the game was won with it: the player
+// is told before the end is announced.
+TEST_F(JournalWindowTest, AFailedLastWriteIsToldBeforeTheEndOfTheGame) {
+  Keep(dir_ / "KAZEBAN");
+  GameState& s = EmptyBoardGame();
+  s.BAN[1][1] = K_UE_SYA;
+  s.BAN[9][7] = K_SITA_HU;
+  disk_.fail = true;      // the first move makes the file, the second replaces it
+  controls.Answer(true);  // はい to another game
+  std::vector<std::string> titles;
+  controls.on_box = [&](const FakeControls::Message& b) { titles.push_back(b.title); };
+  Move(9, 7, 9, 6);
+  Move(1, 1, 1, 9);  // the top rook attacks the bottom king along the last row
+  EXPECT_EQ(titles, (std::vector<std::string>{"棋譜保存", "終了", "再ゲーム"}));
+}
+
+// A record read and played on is a game of its own: the file of the game it was read
+// from (which the window's own game wrote, in this run) is never rewritten.
+TEST_F(JournalWindowTest, ARecordReadAndPlayedOnStartsANewFileAndLeavesTheOldOneAlone) {
+  enum class Read { Pasted, Opened };
+  for (const Read how : {Read::Pasted, Read::Opened}) {
+    SCOPED_TRACE(how == Read::Pasted ? "pasted" : "opened");
+    ScratchDir dir;
+    Keep(dir / "KAZEBAN");
+    Start();
+    SENTE_Click(*f);
+    Move(3, 7, 3, 6);
+    Move(2, 7, 2, 6);
+    const std::string first = hook_->記録().ファイル();
+    hook_->書き終える(*f);
+    ASSERT_EQ(MovesIn(first), 4);
+    const std::string bytes = ReadWhole(first);
+
+    int played_from = 0;
+    if (how == Read::Pasted) {
+      // 進 once, then the computer moves at once from there.
+      ASSERT_TRUE(棋譜_貼付け(*f, bytes));
+      AFTER_Click(*f);
+      GOTE_Click(*f);
+      played_from = 1;
+    } else {
+      // 進 twice, then another third move between two people.
+      棋譜ファイル_読込(*f, first);
+      AFTER_Click(*f);
+      AFTER_Click(*f);
+      START_Click(*f);
+      Move(7, 7, 7, 6);
+      played_from = 2;
+    }
+    ASSERT_EQ(f->s.KIFU_SUU, played_from + 1);
+    hook_->書き終える(*f);
+    EXPECT_EQ(ReadWhole(first), bytes);
+    const std::string second = hook_->記録().ファイル();
+    EXPECT_NE(second, first);
+    EXPECT_EQ(MovesIn(second), played_from + 1);
+  }
+}
+
+// 書出 of a game that went past a move standard shogi forbids: the KIF reads back in
+// KAZEBAN to the last move, and the player is told what other programs will see.
+TEST_F(JournalWindowTest, AnExportedKifOfAGamePastAForbiddenMoveReadsBackWhole) {
+  Start();
+  LEBEL_DOWN_Click(*f);  // the bottom side's bishop off
+  START_Click(*f);
+  // The bottom king steps onto the top bishop's open diagonal on the fifth move.
+  const int moves[][4] = {{3, 7, 3, 6}, {7, 3, 7, 4}, {5, 9, 4, 8}, {1, 3, 1, 4},
+                          {4, 8, 3, 7}, {1, 4, 1, 5}, {8, 7, 8, 6}};
+  for (const auto& m : moves) Move(m[0], m[1], m[2], m[3]);
+  ASSERT_EQ(f->s.KIFU_SUU, 7);
+  controls.messages.clear();
+  ASSERT_TRUE(棋譜_書出(*f, dir_ / "g.kif", "2026/12/09 18:00:00"));
+  ASSERT_EQ(controls.messages.size(), 2u);
+  EXPECT_EQ(controls.messages[1].text.rfind("5手目からあとは KAZEBAN だけが読める形", 0), 0u);
+  const 対局棋譜読込結果 r = 対局棋譜_解析(ReadWhole(dir_ / "g.kif"), "g.kif");
+  ASSERT_TRUE(r.成功) << r.理由;
+  ASSERT_EQ(r.棋譜.手.size(), 7u);
+  EXPECT_EQ(r.棋譜.手[4], (棋譜の手{4, 8, 3, 7, K_SITA_OU, K_SITA_OU, KARA}));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "file_helpers.h"
 #include "scripted_game.h"
+#include "storage/atomic_file.h"
 #include "storage/record_file.h"
 #include "storage/replay.h"
 
@@ -303,6 +304,47 @@ TEST_F(RecordWriting, ALinkIsWrittenThroughToTheFileItNames) {
                 std::filesystem::perms(0640));
     }
   }
+}
+
+// In a folder that is sticky and writable by all, a link is followed only when it is
+// the user's own or the folder owner's, as the system's protection does.
+TEST_F(RecordWriting, ALinkSomeoneElsePlantedInASharedFolderIsNotFollowed) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to give a link to another user";
+  const struct {
+    const char* what;
+    mode_t folder_mode;
+    uid_t link_owner;
+    bool followed;
+  } cases[] = {
+      {"another user's link, shared folder", 01777, 4242, false},
+      {"own link, shared folder", 01777, 0, true},
+      {"another user's link, folder not sticky", 0777, 4242, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchDir scratch;
+    std::filesystem::create_directory(scratch.path() / "shared");
+    ASSERT_EQ(chmod((scratch / "shared").c_str(), c.folder_mode), 0);
+    WriteWhole(scratch / "victim", "precious");
+    const std::string link = scratch / "shared/対局.kif";
+    std::filesystem::create_symlink(scratch / "victim", link);
+    ASSERT_EQ(lchown(link.c_str(), c.link_owner, c.link_owner), 0);
+    const 置換結果 r = ファイル_置換(link, "new game");
+    EXPECT_EQ(r.成功, c.followed) << r.理由;
+    EXPECT_EQ(ReadWhole(scratch / "victim"), c.followed ? "new game" : "precious");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+  }
+}
+
+TEST_F(RecordWriting, AReplacedFileLosesItsSetUserAndSetGroupBits) {
+  ScratchDir scratch;
+  const std::string path = scratch / "対局.kif";
+  WriteWhole(path, "old");
+  ASSERT_EQ(chmod(path.c_str(), 06755), 0);
+  ASSERT_TRUE(ファイル_置換(path, "new").成功);
+  struct stat st {};
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0755u);
 }
 
 TEST_F(RecordWriting, LeftoversOfAnInterruptedSaveOlderThanAMinuteAreRemoved) {
