@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 
 #include "app/board_view.h"
+#include "app/engine_game.h"
 #include "app/kept_image.h"
 #include "app/record_exchange.h"
 #include "app/record_panel.h"
@@ -154,6 +155,7 @@ void MainWindow::BuildMenus() {
   controls_->SetCheckAction(MenuCheck::LEVEL3,
                             AddItem(level, "LEVEL3", "LEVEL3", LEVEL3_Click, true));
   AddItem(taikyoku, "終わり", "OWARI", OWARI_Click);
+  BuildEngineMenu(taikyoku);
 
   // 局面: back to the start, turning the board; stepping back and forth; the handicap
   // grade; the record files.
@@ -181,6 +183,26 @@ void MainWindow::BuildMenus() {
 
   // その他: the about box.
   AddItem(nullptr, "その他", "VER", VER_Click);
+}
+
+void MainWindow::BuildEngineMenu(QMenu* taikyoku) {
+  engine_game_ = std::make_unique<EngineGame>(*form_, this);
+  QMenu* engine = AddMenu(taikyoku, "対局(ｴﾝｼﾞﾝ)", "ENGINE");
+  // Each item is an event of the window like the designed ones.
+  auto add = [&](const char* caption, const char* name, auto handler) {
+    QAction* a = engine->addAction(QString::fromUtf8(caption));
+    a->setObjectName(QString::fromUtf8(name));
+    a->setParent(this);
+    connect(a, &QAction::triggered, this, [this, handler] {
+      kazeban::処理ガード guard(*form_);
+      if (!guard) return;
+      kazeban::パネル_隠す(*form_);
+      handler();
+    });
+  };
+  add("先手", "ENGINE_SENTE", [this] { engine_game_->Start(true); });
+  add("後手", "ENGINE_GOTE", [this] { engine_game_->Start(false); });
+  add("ｴﾝｼﾞﾝ設定…", "ENGINE_SETTINGS", [this] { EngineSettingsDialog(this); });
 }
 
 void MainWindow::ConnectPanel() {

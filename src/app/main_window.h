@@ -12,6 +12,7 @@
 class QAction;
 class QMenu;
 class BoardView;
+class EngineGame;
 class KeptImage;
 class RecordExchange;
 class RecordPanel;
@@ -61,6 +62,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  // 対局(ｴﾝｼﾞﾝ): games against a USI engine, after the designed items of 対局.
+  void BuildEngineMenu(QMenu* taikyoku);
   // The record panel's lists and button to their handlers.
   void ConnectPanel();
   // The journal of the games played, when it is on.
@@ -77,6 +80,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<kazeban::Form1> form_;
   QString journal_folder_;
   std::unique_ptr<RecordExchange> exchange_;
+  std::unique_ptr<EngineGame> engine_game_;
 };
 
 // Where the journal keeps the games: KAZEBAN_JOURNAL_DIR when it is set (empty: no

@@ -110,6 +110,13 @@ void USIホスト::指した(const 棋譜の手& m) {
   moves_.push_back(m);
 }
 
+void USIホスト::局面を設定(const Position& start, const std::vector<棋譜の手>& moves) {
+  start_ = start;
+  now_ = start;
+  moves_.clear();
+  for (const 棋譜の手& m : moves) 指した(m);
+}
+
 std::string USIホスト::局面コマンド() const {
   std::string c =
       同一局面(start_, 平手局面()) ? "position startpos" : "position sfen " + SFEN_局面(start_);

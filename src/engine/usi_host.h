@@ -68,6 +68,10 @@ class USIホスト {
   // A move made by the other side; the caller has judged it.
   void 指した(const 棋譜の手& m);
 
+  // The game as it now stands, when it went another way (moves taken back, a game
+  // resumed): nothing is said to the engine until it is asked to think.
+  void 局面を設定(const Position& start, const std::vector<棋譜の手>& moves);
+
   // "position …" and "go btime 0 wtime 0 byoyomi N" for the side to move.
   void 思考(int byoyomi_ms, int64_t now);
 

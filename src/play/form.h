@@ -58,6 +58,7 @@ class 音声警告 : public SoundWarning {
 };
 
 struct Form1;
+class エンジン窓口;
 
 // Told of every move made in a game, the person's and the computer's, once it is on
 // the board and in the record and before the game can end; the window's journal keeps
@@ -105,6 +106,10 @@ struct Form1 {
 
   // Where every move made is reported; none when the journal is off.
   指し手の記録先* 記録先 = nullptr;
+
+  // The window's runner of USI engines, and the name of the engine of the game.
+  エンジン窓口* エンジン = nullptr;
+  std::string エンジン名;
 
   bool 終了済 = false;  // the program is ending: no handler runs any more
   bool 処理中 = false;  // a handler is running (one of its modal boxes may be open)

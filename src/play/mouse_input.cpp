@@ -8,6 +8,7 @@
 #include "display/piece_drawing.h"
 #include "display/text_drawing.h"
 #include "play/computer_turn.h"
+#include "play/engine_turn.h"
 #include "play/game_end.h"
 #include "play/start_up.h"
 #include "play/window_move.h"
@@ -87,7 +88,11 @@ void 対局外(Form1& f) {
   f.controls.MessageOK("再開", "OKですか？");
   const bool 上の番 = s.KIFU_SUU < s.KIFU_SAIGO ? UEの駒(s.KIFU_NARI[s.KIFU_SUU + 1])
                                                 : SITAの駒(s.KIFU_NARI[s.KIFU_SUU]);
-  if (上の番 && s.TAIKYOKU_SYU == TAI_COM) {
+  if (上の番 && s.TAIKYOKU_SYU == TAI_ENGINE) {
+    // The engine is asked again; it answers later.
+    s.TEBAN = s.SITA_SENGO;
+    エンジン対局_人が指した(f);
+  } else if (上の番 && s.TAIKYOKU_SYU == TAI_COM) {
     // The computer makes its move; the person then moves, unless the game ended.
     if (対局続行(com_ban(f))) s.TEBAN = s.SITA_SENGO;
   } else if (上の番) {
@@ -174,6 +179,15 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
     return;
   }
 
+  // Against an engine, standard shogi decides too.
+  if (s.TAIKYOKU_SYU == TAI_ENGINE) {
+    const bool promote =
+        調査_駒成(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA) == ON && button == BUTTON_RIGHT;
+    const 棋譜の手 m{sel.MOTO_I, sel.MOTO_J, c, r, promote ? s.NARI_KOMA : sel.KOMA,
+                     sel.KOMA,   s.BAN[c][r]};
+    if (!エンジン対局_人の手を許す(f, m)) return;
+  }
+
   // 5-6. Record the move (the promotion is settled below) and show its number.
   手順保存(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA, s.BAN[c][r]);
   s.TESUU += 1;
@@ -211,6 +225,10 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   // 13. The moved piece attacking the opponent's king wins; so does taking the king
   // (possible only when an attack by another piece was left standing).
   const bool 王を取った = taken == K_UE_OU || taken == K_SITA_OU;
+  if (s.TAIKYOKU_SYU == TAI_ENGINE) {
+    エンジン対局_人が指した(f);
+    return;
+  }
   if (s.TAIKYOKU_SYU == TAI_COM) {
     if (王を取った || 移動チェック(s, c, r, s.UE_OU_I, s.UE_OU_J, sel.KOMA) == ON) {
       (void)終了(f, "あなた");
@@ -298,6 +316,9 @@ void Form_MouseDown(Form1& f, int button, int /*shift*/, double x, double y) {
     対局外(f);
     return;
   }
+
+  // While the engine thinks, the board is not the person's.
+  if (f.s.TAIKYOKU_SYU == TAI_ENGINE && f.s.TEBAN == f.s.UE_SENGO) return;
 
   // B1. The influence survey, which also finds where the kings stand now.
   勢力調査(f.s, f.勢力);

@@ -1,0 +1,137 @@
+#include "play/engine_turn.h"
+
+#include "display/board_drawing.h"
+#include "display/piece_drawing.h"
+#include "display/text_drawing.h"
+#include "interop/position.h"
+#include "interop/standard_rules.h"
+#include "play/game_end.h"
+#include "play/start_up.h"
+#include "play/window_move.h"
+#include "rules/move.h"
+#include "sound/kazeban_sound.h"
+
+namespace kazeban {
+
+namespace {
+
+// The panel of the top side's moves, as the computer's turn uses it.
+constexpr double パネル幅 = 1250;
+constexpr double パネル高 = 400;
+
+void パネルを消す(Form1& f) {
+  描画_四角形(f.g, UE_KEKKA_X, UE_KEKKA_Y, パネル幅, パネル高, f.s.BAN_IRO);
+}
+
+// Whether the side has a move standard shogi allows; the person is at the bottom.
+bool 指せる手がある(const GameState& s, Color side) {
+  棋譜の手 moves[標準手の最大数];
+  return 合法手一覧(局面(s, side), moves) > 0;
+}
+
+std::string 相手の名(const Form1& f) {
+  return f.エンジン名.empty() ? std::string("ｴﾝｼﾞﾝ") : f.エンジン名;
+}
+
+// Tells the window, then announces the winner.
+COM手番結果 勝敗(Form1& f, bool 人の勝ち) {
+  if (f.エンジン != nullptr) f.エンジン->終わった(f, 人の勝ち);
+  return 終了(f, 人の勝ち ? "あなた" : 相手の名(f)) ? COM手番結果::終局
+                                                    : COM手番結果::プログラム終了;
+}
+
+}  // namespace
+
+bool エンジン対局中(const Form1& f) {
+  return f.s.TAIKYOKU_SYU == TAI_ENGINE && f.s.KIFU_MODE == OFF;
+}
+
+void エンジン対局_開始(Form1& f, bool 人が先手, const std::string& engine_name) {
+  GameState& s = f.s;
+  // 1. A board that has seen moves, or a record read, starts afresh.
+  if (s.KIFU_SUU > 0 || s.KIFU_SAIGO > 0 || s.KIFU_MODE == ON) 初期設定(f);
+
+  // 2. Nothing selected; the person at the bottom, the engine at the top.
+  f.エンジン名 = engine_name;
+  f.由来.上側の名 = 相手の名(f);
+  f.由来.下側の名 = "あなた";
+  s.SENTAKU_JOUTAI = 0;
+  s.SITA_SENGO = 人が先手 ? SENTE : GOTE;
+  s.UE_SENGO = 人が先手 ? GOTE : SENTE;
+  s.TEBAN = SENTE;
+  s.TAIKYOKU_SYU = TAI_ENGINE;
+  s.KIFU_MODE = OFF;
+  パネルを消す(f);
+
+  // 3. Who begins.
+  if (人が先手) {
+    f.controls.MessageOK(" ", "あなたの番です");
+    return;
+  }
+  描画_数値(f.g, s, UE_KEKKA_X, UE_KEKKA_Y, "思考中", s.KEKKA_IRO, 0, 12);
+  f.g.surface.Refresh();
+  if (f.エンジン != nullptr) f.エンジン->考えて(f);
+}
+
+bool エンジン対局_人の手を許す(Form1& f, const 棋譜の手& m) {
+  const 標準判定結果 r = 標準判定(局面(f.s, Color::Black), m);
+  if (r == 標準判定結果::合法) return true;
+  拒否(f, "反則", 標準判定の説明(r));
+  return false;
+}
+
+void エンジン対局_人が指した(Form1& f) {
+  GameState& s = f.s;
+  // 1. No move left for the engine: mated, the person wins.
+  if (!指せる手がある(s, Color::White)) {
+    (void)勝敗(f, true);
+    return;
+  }
+  // 2. The engine's turn: "思考中" until its answer comes.
+  s.TEBAN = s.UE_SENGO;
+  パネルを消す(f);
+  描画_数値(f.g, s, UE_KEKKA_X, UE_KEKKA_Y, "思考中", s.KEKKA_IRO, 0, 12);
+  f.g.surface.Refresh();
+  if (f.エンジン != nullptr) f.エンジン->考えて(f);
+}
+
+COM手番結果 エンジンの手(Form1& f, const 棋譜の手& m) {
+  GameState& s = f.s;
+  パネルを消す(f);
+
+  // 0. A full record takes no further move, as for the computer.
+  if (棋譜満杯(s)) {
+    拒否(f, "棋譜", "棋譜がいっぱいです(500手まで)");
+    s.TEBAN = s.SITA_SENGO;
+    return COM手番結果::棋譜満杯;
+  }
+
+  // 1. Recorded and numbered, made with its redraws, outlined, sounded and kept.
+  手順保存(s, m.MOTO_I, m.MOTO_J, m.SAKI_I, m.SAKI_J, m.KOMA, m.NARI);
+  s.TESUU += 1;
+  描画_手数(f.g, s, s.TESUU);
+  (void)駒移動(f, m.MOTO_I, m.MOTO_J, m.SAKI_I, m.SAKI_J, m.NARI);
+  描画_桝輪郭(f.g, IRO_15, m.SAKI_I, m.SAKI_J);
+  dsPlay(f.handles.SND_KOMAUTI);
+  描画_移動結果(f.g, s, UE_KEKKA_X, UE_KEKKA_Y, m.SAKI_I, m.SAKI_J, m.NARI, IRO_15);
+  指し手を記録(f);
+
+  // 2. No move left for the person: mated, the engine wins; a check alone goes on.
+  if (!指せる手がある(s, Color::Black)) return 勝敗(f, false);
+  s.TEBAN = s.SITA_SENGO;
+  return COM手番結果::指した;
+}
+
+void エンジン対局_終局(Form1& f, bool engine_won) {
+  パネルを消す(f);
+  (void)勝敗(f, !engine_won);
+}
+
+void エンジン故障(Form1& f, const std::string& reason) {
+  パネルを消す(f);
+  f.s.TEBAN = NASHI;
+  f.s.SENTAKU_JOUTAI = 0;
+  f.controls.MessageOK("ｴﾝｼﾞﾝ", reason + "\nここまでの対局は記録されています");
+}
+
+}  // namespace kazeban
