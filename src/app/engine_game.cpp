@@ -20,6 +20,7 @@
 #include "app/engine_process.h"
 #include "engine/engine_list.h"
 #include "interop/position.h"
+#include "play/engine_turn.h"
 #include "record/game_exchange.h"
 
 namespace {
@@ -204,15 +205,41 @@ bool EngineSettingsDialog(QWidget* parent) {
   return true;
 }
 
-EngineGame::EngineGame(kazeban::Form1& f, QWidget* window) : f_(f), window_(window) {
-  f_.エンジン = this;
-}
+// The window's side of the engine games: one engine process per game.
+class EngineGame::Runner : public kazeban::エンジン窓口 {
+ public:
+  Runner(kazeban::Form1& f, QWidget* window) : f_(f), window_(window) { f_.エンジン = this; }
+  ~Runner() override { f_.エンジン = nullptr; }
 
-EngineGame::~EngineGame() {
-  f_.エンジン = nullptr;
-}
+  void Start(bool person_first);
+  void 考えて(kazeban::Form1& f) override;
+  void 終わった(kazeban::Form1& f, bool 人の勝ち) override;
+
+ private:
+  void Launch(bool person_first);
+  void Ask();
+  void Deliver();
+
+  kazeban::Form1& f_;
+  QWidget* window_;
+  std::unique_ptr<EngineProcess> engine_;
+  EngineChoice choice_;
+  bool engine_first_ = false;
+  bool ready_ = false;
+  bool waiting_ = false;  // asked to think, not yet sent (the engine is starting)
+  int asked_at_ = -1;     // the record's length when the engine was asked
+};
+
+EngineGame::EngineGame(kazeban::Form1& f, QWidget* window)
+    : runner_(std::make_unique<Runner>(f, window)) {}
+
+EngineGame::~EngineGame() = default;
 
 void EngineGame::Start(bool person_first) {
+  runner_->Start(person_first);
+}
+
+void EngineGame::Runner::Start(bool person_first) {
   using namespace kazeban;
   choice_ = ChosenEngine();
   if (choice_.program.isEmpty()) {
@@ -222,34 +249,32 @@ void EngineGame::Start(bool person_first) {
     return;
   }
   // A fresh engine for every game; the one before is let go.
-  engine_ = std::make_unique<EngineProcess>();
-  ready_ = false;
   waiting_ = false;
   asked_at_ = -1;
-  engine_first_ = !person_first;
-  QObject::connect(engine_.get(), &EngineProcess::heard, window_, [this] { Deliver(); });
-  engine_->Start(choice_.program, choice_.options);
+  Launch(person_first);
   エンジン対局_開始(f_, person_first, ファイル名(QFile::encodeName(choice_.program).toStdString()));
 }
 
-void EngineGame::考えて(kazeban::Form1& f) {
+void EngineGame::Runner::考えて(kazeban::Form1& f) {
   asked_at_ = f.s.KIFU_SUU;
   waiting_ = true;
   if (engine_ == nullptr || engine_->host().今の段階() == kazeban::USIホスト::段階::終了) {
     // The engine failed or was let go: it is started again for the game on the board.
-    const bool person_first = f.s.SITA_SENGO == kazeban::SENTE;
-    engine_ = std::make_unique<EngineProcess>();
-    ready_ = false;
-    engine_first_ = !person_first;
-    QObject::connect(engine_.get(), &EngineProcess::heard, window_, [this] { Deliver(); });
-    engine_->Start(choice_.program.isEmpty() ? ChosenEngine().program : choice_.program,
-                   choice_.options);
+    Launch(f.s.SITA_SENGO == kazeban::SENTE);
     return;
   }
   if (ready_) Ask();
 }
 
-void EngineGame::Ask() {
+void EngineGame::Runner::Launch(bool person_first) {
+  engine_ = std::make_unique<EngineProcess>();
+  ready_ = false;
+  engine_first_ = !person_first;
+  QObject::connect(engine_.get(), &EngineProcess::heard, window_, [this] { Deliver(); });
+  engine_->Start(choice_.program, choice_.options);
+}
+
+void EngineGame::Runner::Ask() {
   using namespace kazeban;
   waiting_ = false;
   // The game as the record on the board holds it, in the engine's orientation: the
@@ -269,7 +294,7 @@ void EngineGame::Ask() {
   engine_->Flush();
 }
 
-void EngineGame::終わった(kazeban::Form1& /*f*/, bool 人の勝ち) {
+void EngineGame::Runner::終わった(kazeban::Form1& /*f*/, bool 人の勝ち) {
   waiting_ = false;
   asked_at_ = -1;
   if (engine_ == nullptr) return;
@@ -278,7 +303,7 @@ void EngineGame::終わった(kazeban::Form1& /*f*/, bool 人の勝ち) {
   engine_->Kill();
 }
 
-void EngineGame::Deliver() {
+void EngineGame::Runner::Deliver() {
   using namespace kazeban;
   if (engine_ == nullptr) return;
   // A box of another handler is open: the answer waits for it.

@@ -14,10 +14,11 @@
 #include <utility>
 #include <vector>
 
-#include "play/engine_turn.h"
-
-class EngineProcess;
 class QWidget;
+
+namespace kazeban {
+struct Form1;
+}
 
 // What the player chose in ｴﾝｼﾞﾝ設定…, as the settings keep it.
 struct EngineChoice {
@@ -36,27 +37,16 @@ void AddEngine(const QString& program);
 // The settings dialog; true when the player chose OK.
 bool EngineSettingsDialog(QWidget* parent);
 
-class EngineGame : public kazeban::エンジン窓口 {
+// Runs the games of 対局(ｴﾝｼﾞﾝ) for the window's state.
+class EngineGame {
  public:
   EngineGame(kazeban::Form1& f, QWidget* window);
-  ~EngineGame() override;
+  ~EngineGame();
 
   // 先手 or 後手 of 対局(ｴﾝｼﾞﾝ).
   void Start(bool person_first);
 
-  void 考えて(kazeban::Form1& f) override;
-  void 終わった(kazeban::Form1& f, bool 人の勝ち) override;
-
  private:
-  void Ask();
-  void Deliver();
-
-  kazeban::Form1& f_;
-  QWidget* window_;
-  std::unique_ptr<EngineProcess> engine_;
-  EngineChoice choice_;
-  bool engine_first_ = false;
-  bool ready_ = false;
-  bool waiting_ = false;  // asked to think, not yet sent (the engine is starting)
-  int asked_at_ = -1;     // the record's length when the engine was asked
+  class Runner;
+  std::unique_ptr<Runner> runner_;
 };

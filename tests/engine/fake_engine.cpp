@@ -1,5 +1,5 @@
 // A scripted USI engine for the tests: it answers the handshake and then plays as its
-// first argument says.
+// first argument says, or else the environment's KAZEBAN_FAKE_ENGINE.
 //
 //   ordinary  the first move the standard rules allow (resigns with none)
 //   resign    "bestmove resign";  win: "bestmove win"
@@ -9,7 +9,7 @@
 //   garbage   a line of control characters instead of a move
 //   mute      never answers "usi"
 //
-// The second argument, when given, is a delay in milliseconds before every bestmove.
+// The second argument is a delay in milliseconds before every bestmove (20 ms).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,8 +22,9 @@
 
 int main(int argc, char** argv) {
   using namespace kazeban;
-  const std::string mode = argc > 1 ? argv[1] : "ordinary";
-  const int delay = argc > 2 ? std::atoi(argv[2]) : 0;
+  const char* env = std::getenv("KAZEBAN_FAKE_ENGINE");
+  const std::string mode = argc > 1 ? argv[1] : env != nullptr ? env : "ordinary";
+  const int delay = argc > 2 ? std::atoi(argv[2]) : 20;
   std::cout << "fake engine for tests\n" << std::flush;
   Position p = 平手局面();
   std::string line;
