@@ -213,7 +213,7 @@ class EngineGame::Runner : public kazeban::エンジン窓口 {
 
   void Start(bool person_first);
   void 考えて(kazeban::Form1& f) override;
-  void 終わった(kazeban::Form1& f, bool 人の勝ち) override;
+  void 終わった(kazeban::Form1& f, std::optional<kazeban::Color> winner) override;
 
  private:
   void Launch(bool person_first);
@@ -294,11 +294,14 @@ void EngineGame::Runner::Ask() {
   engine_->Flush();
 }
 
-void EngineGame::Runner::終わった(kazeban::Form1& /*f*/, bool 人の勝ち) {
+void EngineGame::Runner::終わった(kazeban::Form1& /*f*/, std::optional<kazeban::Color> winner) {
+  using kazeban::USIホスト;
   waiting_ = false;
   asked_at_ = -1;
   if (engine_ == nullptr) return;
-  engine_->host().終局(人の勝ち ? kazeban::USIホスト::結果::負け : kazeban::USIホスト::結果::勝ち);
+  engine_->host().終局(!winner                            ? USIホスト::結果::引分
+                       : *winner == kazeban::Color::White ? USIホスト::結果::勝ち
+                                                          : USIホスト::結果::負け);
   engine_->Flush();
   engine_->Kill();
 }

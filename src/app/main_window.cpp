@@ -25,6 +25,7 @@
 #include "play/handicap.h"
 #include "play/mouse_input.h"
 #include "play/options.h"
+#include "play/standard_game.h"
 #include "play/start_up.h"
 #include "record/exchange_commands.h"
 #include "record/journal_window.h"
@@ -156,6 +157,8 @@ void MainWindow::BuildMenus() {
                             AddItem(level, "LEVEL3", "LEVEL3", LEVEL3_Click, true));
   AddItem(taikyoku, "終わり", "OWARI", OWARI_Click);
   BuildEngineMenu(taikyoku);
+  // Resigning, for games under standard rules, after the designed items.
+  AddItem(taikyoku, "投了", "TOURYOU", TOURYOU_Click);
 
   // 局面: back to the start, turning the board; stepping back and forth; the handicap
   // grade; the record files.
@@ -180,6 +183,9 @@ void MainWindow::BuildMenus() {
   controls_->SetCheckAction(MenuCheck::SIDOU,
                             AddItem(option, "移動指導", "SIDOU", SIDOU_Click, true));
   controls_->SetCheckAction(MenuCheck::BGM, AddItem(option, "BGM", "BGM", BGM_Click, true));
+  // Standard shogi's rules instead of KAZEBAN's own, after the designed items.
+  controls_->SetCheckAction(MenuCheck::HYOUJUN,
+                            AddItem(option, "標準ﾙｰﾙ", "HYOUJUN", HYOUJUN_Click, true));
 
   // その他: the about box.
   AddItem(nullptr, "その他", "VER", VER_Click);

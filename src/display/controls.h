@@ -10,7 +10,7 @@
 namespace kazeban {
 
 // Menu items that carry a check mark.
-enum class MenuCheck { SIDOU, BGM, LEVEL1, LEVEL2, LEVEL3 };
+enum class MenuCheck { SIDOU, BGM, LEVEL1, LEVEL2, LEVEL3, HYOUJUN };
 
 class Controls {
  public:

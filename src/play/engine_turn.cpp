@@ -6,6 +6,7 @@
 #include "interop/position.h"
 #include "interop/standard_rules.h"
 #include "play/game_end.h"
+#include "play/standard_game.h"
 #include "play/start_up.h"
 #include "play/window_move.h"
 #include "rules/move.h"
@@ -23,21 +24,16 @@ void パネルを消す(Form1& f) {
   描画_四角形(f.g, UE_KEKKA_X, UE_KEKKA_Y, パネル幅, パネル高, f.s.BAN_IRO);
 }
 
-// Whether the side has a move standard shogi allows; the person is at the bottom.
-bool 指せる手がある(const GameState& s, Color side) {
-  棋譜の手 moves[標準手の最大数];
-  return 合法手一覧(局面(s, side), moves) > 0;
-}
-
 std::string 相手の名(const Form1& f) {
   return f.エンジン名.empty() ? std::string("ｴﾝｼﾞﾝ") : f.エンジン名;
 }
 
-// Tells the window, then announces the winner.
-COM手番結果 勝敗(Form1& f, bool 人の勝ち) {
-  if (f.エンジン != nullptr) f.エンジン->終わった(f, 人の勝ち);
-  return 終了(f, 人の勝ち ? "あなた" : 相手の名(f)) ? COM手番結果::終局
-                                                    : COM手番結果::プログラム終了;
+// Tells the window, then ends the game through the standard end with both names.
+COM手番結果 終局(Form1& f, const 標準の終局& e) {
+  std::optional<Color> winner = e.勝者;
+  if (e.理由 == 標準終局理由::千日手) winner.reset();
+  if (f.エンジン != nullptr) f.エンジン->終わった(f, winner);
+  return 標準_終局(f, e, "あなた", 相手の名(f)) ? COM手番結果::終局 : COM手番結果::プログラム終了;
 }
 
 }  // namespace
@@ -61,6 +57,7 @@ void エンジン対局_開始(Form1& f, bool 人が先手, const std::string& e
   s.TEBAN = SENTE;
   s.TAIKYOKU_SYU = TAI_ENGINE;
   s.KIFU_MODE = OFF;
+  f.標準.強制 = true;
   パネルを消す(f);
 
   // 3. Who begins.
@@ -73,18 +70,11 @@ void エンジン対局_開始(Form1& f, bool 人が先手, const std::string& e
   if (f.エンジン != nullptr) f.エンジン->考えて(f);
 }
 
-bool エンジン対局_人の手を許す(Form1& f, const 棋譜の手& m) {
-  const 標準判定結果 r = 標準判定(局面(f.s, Color::Black), m);
-  if (r == 標準判定結果::合法) return true;
-  拒否(f, "反則", 標準判定の説明(r));
-  return false;
-}
-
 void エンジン対局_人が指した(Form1& f) {
   GameState& s = f.s;
-  // 1. No move left for the engine: mated, the person wins.
-  if (!指せる手がある(s, Color::White)) {
-    (void)勝敗(f, true);
+  // 1. Mate or repetition ends the game.
+  if (const std::optional<標準の終局> e = 標準_終局判定(s)) {
+    (void)終局(f, *e);
     return;
   }
   // 2. The engine's turn: "思考中" until its answer comes.
@@ -116,15 +106,26 @@ COM手番結果 エンジンの手(Form1& f, const 棋譜の手& m) {
   描画_移動結果(f.g, s, UE_KEKKA_X, UE_KEKKA_Y, m.SAKI_I, m.SAKI_J, m.NARI, IRO_15);
   指し手を記録(f);
 
-  // 2. No move left for the person: mated, the engine wins; a check alone goes on.
-  if (!指せる手がある(s, Color::Black)) return 勝敗(f, false);
+  // 2. Mate or repetition ends the game; a check alone goes on.
+  if (const std::optional<標準の終局> e = 標準_終局判定(s)) return 終局(f, *e);
   s.TEBAN = s.SITA_SENGO;
   return COM手番結果::指した;
 }
 
 void エンジン対局_終局(Form1& f, bool engine_won) {
   パネルを消す(f);
-  (void)勝敗(f, !engine_won);
+  if (!engine_won) {
+    (void)終局(f, {標準終局理由::投了, Color::Black});
+    return;
+  }
+  // A win claimed by entering kings: the designed box names the engine.
+  if (f.エンジン != nullptr) f.エンジン->終わった(f, Color::White);
+  (void)終了(f, 相手の名(f));
+}
+
+void エンジン対局_人の投了(Form1& f) {
+  パネルを消す(f);
+  (void)終局(f, {標準終局理由::投了, Color::White});
 }
 
 void エンジン故障(Form1& f, const std::string& reason) {

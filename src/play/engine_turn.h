@@ -2,12 +2,14 @@
 // process and answers some time later, so its turn is split: the person's move hands
 // the turn to the engine through the window's 窓口 (with "思考中" shown) and returns at
 // once; the window calls back with the engine's move, its resignation or its fault.
-// These games always follow standard shogi: the person's moves are judged by its rules
-// and a side with no legal move has lost.
+// These games always follow standard shogi (standard_game.h): the person's moves are
+// judged by its rules, and mate and repetition end the game.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "interop/position.h"
 #include "play/computer_turn.h"
 #include "play/form.h"
 #include "storage/record_file.h"
@@ -20,8 +22,9 @@ class エンジン窓口 {
   virtual ~エンジン窓口() = default;
   // The engine is to move in the game on the board (the record's moves 1..KIFU_SUU).
   virtual void 考えて(Form1& f) = 0;
-  // The game against the engine is over: the engine is told and let go.
-  virtual void 終わった(Form1& f, bool 人の勝ち) = 0;
+  // The game against the engine is over, won by `winner` (black: the person at the
+  // bottom; none: a draw): the engine is told and let go.
+  virtual void 終わった(Form1& f, std::optional<Color> winner) = 0;
 };
 
 // 先手 (the person moves first, at the bottom) or 後手 (the engine moves first) of
@@ -32,21 +35,20 @@ void エンジン対局_開始(Form1& f, bool 人が先手, const std::string& e
 // True in a game against the engine.
 bool エンジン対局中(const Form1& f);
 
-// The person's move about to be made, as a record line: refused with a box saying why
-// when standard shogi forbids it.
-bool エンジン対局_人の手を許す(Form1& f, const 棋譜の手& m);
-
-// After the person's move is on the board: the engine has lost when it has no legal
-// move; otherwise "思考中" is shown and the engine is asked.
+// After the person's move is on the board: the game ends by mate or repetition, or
+// "思考中" is shown and the engine is asked.
 void エンジン対局_人が指した(Form1& f);
 
 // The engine's move (on KAZEBAN's board, a drop from column -1 with its kind), allowed
 // by the standard rules: recorded, made, outlined, captioned and sounded as the
-// computer's; the person has lost when they have no legal move left.
+// computer's; then the game ends by mate or repetition, or the person is to move.
 COM手番結果 エンジンの手(Form1& f, const 棋譜の手& m);
 
 // The engine resigned (`engine_won` false) or claimed the win.
 void エンジン対局_終局(Form1& f, bool engine_won);
+
+// The person resigns (対局 → 投了), whoever is to move.
+void エンジン対局_人の投了(Form1& f);
 
 // The engine failed: the box says why; the game on the board stays and stops, to be
 // stepped through, saved or resumed.

@@ -19,6 +19,7 @@
 #include "display/screen.h"
 #include "display/surface.h"
 #include "play/record_origin.h"
+#include "play/standard_state.h"
 #include "rules/game_state.h"
 #include "sound/sound_module.h"
 
@@ -65,6 +66,9 @@ class エンジン窓口;
 // the game with it.
 class 指し手の記録先 {
  public:
+  // A game under standard rules has ended with `e` (its last move already reported),
+  // before the end is announced.
+  virtual void 終局した(Form1& /*f*/, const 標準の終局& /*e*/) {}
   virtual ~指し手の記録先() = default;
   virtual void 指した(Form1& f) = 0;
 };
@@ -103,6 +107,9 @@ struct Form1 {
 
   // The pause before the end of a game is announced; the tests replace it.
   std::function<void(int)> 待機 = 待ち時間;
+
+  // Standard shogi's rules: whether they are in force.
+  標準ルール状態 標準;
 
   // Where every move made is reported; none when the journal is off.
   指し手の記録先* 記録先 = nullptr;

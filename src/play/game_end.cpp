@@ -7,13 +7,13 @@
 
 namespace kazeban {
 
-bool 終了(Form1& f, std::string_view name) {
+bool 終了(Form1& f, std::string_view name, std::string_view text) {
   // 1. A pause of up to a second after the winning move.
   f.待機(1);
 
   // 2-3. The closing sound, then the winner.
   dsPlay(f.handles.SND_SYUUKYOKU);
-  f.controls.MessageOK("終了", std::string(name) + "の勝ちです");
+  f.controls.MessageOK("終了", text.empty() ? std::string(name) + "の勝ちです" : std::string(text));
 
   // 4-5. Another game: the starting position, no game in progress.
   if (f.controls.MessageYesNo("再ゲーム", "続けますか？")) {

@@ -21,6 +21,7 @@ void START_Click(Form1& f) {
   f.s.UE_SENGO = GOTE;
   f.s.TEBAN = f.s.SITA_SENGO;
   f.s.TAIKYOKU_SYU = TAI_MAN;
+  f.標準.強制 = false;
   // 3. Who begins.
   f.controls.MessageOK(" ", "先手の番です");
 }
@@ -39,6 +40,7 @@ void SENTE_Click(Form1& f) {
   s.TEBAN = SENTE;
   s.TAIKYOKU_SYU = TAI_COM;
   s.KIFU_MODE = OFF;
+  f.標準.強制 = false;
 }
 
 void GOTE_Click(Form1& f) {
@@ -54,6 +56,7 @@ void GOTE_Click(Form1& f) {
   s.TEBAN = SENTE;
   s.TAIKYOKU_SYU = TAI_COM;
   s.KIFU_MODE = OFF;
+  f.標準.強制 = false;
   // 3. Its first move, at once; the person moves next.
   (void)com_ban(f);
 }

@@ -10,6 +10,7 @@
 #include "play/computer_turn.h"
 #include "play/engine_turn.h"
 #include "play/game_end.h"
+#include "play/standard_game.h"
 #include "play/start_up.h"
 #include "play/window_move.h"
 #include "rules/move.h"
@@ -172,20 +173,21 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
     return;
   }
 
+  // Under standard rules, a move standard shogi forbids is refused with a box naming
+  // the rule; the selection stays.
+  if (標準ルールか(f)) {
+    棋譜の手 m{sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA, sel.KOMA, s.BAN[c][r]};
+    if (調査_駒成(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA) == ON && button == BUTTON_RIGHT) {
+      m.NARI = s.NARI_KOMA;
+    }
+    if (標準_反則なら拒否(f, m)) return;
+  }
+
   // The record is full after KIFU_MAX moves: refused like an illegal move, with a word
   // why; nothing changes.
   if (棋譜満杯(s)) {
     拒否(f, "棋譜", "棋譜がいっぱいです(500手まで)");
     return;
-  }
-
-  // Against an engine, standard shogi decides too.
-  if (s.TAIKYOKU_SYU == TAI_ENGINE) {
-    const bool promote =
-        調査_駒成(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA) == ON && button == BUTTON_RIGHT;
-    const 棋譜の手 m{sel.MOTO_I, sel.MOTO_J, c, r, promote ? s.NARI_KOMA : sel.KOMA,
-                     sel.KOMA,   s.BAN[c][r]};
-    if (!エンジン対局_人の手を許す(f, m)) return;
   }
 
   // 5-6. Record the move (the promotion is settled below) and show its number.
@@ -222,13 +224,26 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
 
   指し手を記録(f);
 
+  // Under standard rules the game ends only by mate or repetition; otherwise the
+  // computer replies or the other person is to move.
+  if (標準ルールか(f)) {
+    // Against an engine the end is judged there, and the engine answers later.
+    if (s.TAIKYOKU_SYU == TAI_ENGINE) {
+      エンジン対局_人が指した(f);
+      return;
+    }
+    if (!標準_手の後(f)) return;
+    if (s.TAIKYOKU_SYU == TAI_COM) {
+      (void)com_ban(f);
+    } else {
+      s.TEBAN = s.TEBAN == SENTE ? GOTE : SENTE;
+    }
+    return;
+  }
+
   // 13. The moved piece attacking the opponent's king wins; so does taking the king
   // (possible only when an attack by another piece was left standing).
   const bool 王を取った = taken == K_UE_OU || taken == K_SITA_OU;
-  if (s.TAIKYOKU_SYU == TAI_ENGINE) {
-    エンジン対局_人が指した(f);
-    return;
-  }
   if (s.TAIKYOKU_SYU == TAI_COM) {
     if (王を取った || 移動チェック(s, c, r, s.UE_OU_I, s.UE_OU_J, sel.KOMA) == ON) {
       (void)終了(f, "あなた");

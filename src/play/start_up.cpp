@@ -53,6 +53,7 @@ void Form_Load(Form1& f) {
 void 初期設定(Form1& f) {
   // 1-5. The state: no game, empty hands, the starting position.
   初期設定_状態(f.s);
+  f.標準.強制 = false;
   // The record starts afresh from the even start, with no names.
   f.由来 = 記録の由来{};
   初期設定_状態(f.由来.初形);

@@ -88,21 +88,24 @@ class WindowTest : public QObject {
       for (QAction* a : window_->item(name)->menu()->actions()) out << a->text();
       return out;
     };
-    QCOMPARE(captions("TAIKYOKU"),
+    // The designed items first; resigning, for standard rules, comes last.
+    QCOMPARE(captions("TAIKYOKU").mid(0, 4),
              QStringList({"対局(人間)", "対局(COM)", "COM対局ﾚﾍﾞﾙ", "終わり"}));
+    QCOMPARE(captions("TAIKYOKU").last(), QStringLiteral("投了"));
     QCOMPARE(captions("MATCH_MAN"), QStringList({"スタート"}));
     QCOMPARE(captions("START2"), QStringList({"先手", "後手"}));
     QCOMPARE(captions("LEVEL"), QStringList({"LEVEL1", "LEVEL2", "LEVEL3"}));
     QCOMPARE(captions("STOP"), QStringList({"最初", "反転"}));
     // The items for the other record formats follow the designed ones.
     QCOMPARE(captions("KIFU").mid(0, 2), QStringList({"読込", "書込"}));
-    QCOMPARE(captions("OPTION"), QStringList({"移動指導", "BGM"}));
+    QCOMPARE(captions("OPTION").mid(0, 3), QStringList({"移動指導", "BGM", "標準ﾙｰﾙ"}));
 
     QVERIFY(window_->item("LEVEL3")->isChecked());
     QVERIFY(!window_->item("LEVEL1")->isChecked());
     QVERIFY(!window_->item("LEVEL2")->isChecked());
     QVERIFY(!window_->item("SIDOU")->isChecked());
     QVERIFY(!window_->item("BGM")->isChecked());
+    QVERIFY(!window_->item("HYOUJUN")->isChecked());
 
     // A checked item is changed by its handler only: LEVEL3 again stays checked,
     // LEVEL1 moves the mark.
@@ -115,6 +118,9 @@ class WindowTest : public QObject {
     window_->item("SIDOU")->trigger();
     QVERIFY(window_->item("SIDOU")->isChecked());
     QCOMPARE(window_->form().s.SIDOU_FLAG, 1);
+    window_->item("HYOUJUN")->trigger();
+    QVERIFY(window_->item("HYOUJUN")->isChecked());
+    QVERIFY(window_->form().標準.選択);
   }
 
   void aMoveByTwoClicksChangesTheImageWhereExpected() {

@@ -131,6 +131,8 @@ class FakeControls : public Controls {
         return "LEVEL2";
       case MenuCheck::LEVEL3:
         return "LEVEL3";
+      case MenuCheck::HYOUJUN:
+        return "HYOUJUN";
     }
     return "?";
   }

@@ -1,6 +1,7 @@
 #include "usi_turn.h"
 
 #include "computer/search.h"
+#include "interop/standard_filter.h"
 #include "interop/standard_rules.h"
 #include "rules/pieces.h"
 
@@ -35,10 +36,8 @@ USI思考結果 USI_思考(const Position& p, int level, bool kazebanRules) {
   COM記録 r;
   COM_準備(s, m, r);
   const auto 見ない = [](const COM指し手&, int) {};
-  const COM結果 res = kazebanRules ? COM_探索(s, m, r, 見ない)
-                                   : COM_探索(s, m, r, 見ない, [&q](const COM指し手& c) {
-                                       return 標準判定(q, 記録行(c)) == 標準判定結果::合法;
-                                     });
+  const COM結果 res =
+      kazebanRules ? COM_探索(s, m, r, 見ない) : COM_探索(s, m, r, 見ない, 標準ルールの選別{q});
 
   // 4. The answer, turned back when the position was turned.
   USI思考結果 out;
