@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTableWidget>
@@ -134,6 +135,32 @@ class EngineGameTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(s.KIFU_SUU, 3, 5000);
     QCOMPARE(boxes_.size(), 0);
     QCOMPARE(window_->form().由来.上側の名, std::string("Fake ordinary"));
+  }
+
+  // While the engine thinks the window answers: the person resigns, or the program
+  // ends, and the engine is let go at once.
+  void whileTheEngineThinks() {
+    qputenv("KAZEBAN_FAKE_ENGINE", "hang");
+    window_->item("ENGINE_SENTE")->trigger();
+    ClickSquare(Qt::LeftButton, 3, 7);
+    ClickSquare(Qt::LeftButton, 3, 6);
+    QTRY_COMPARE(window_->form().エンジン名, std::string("Fake hang"));
+    window_->item("TOURYOU")->trigger();
+    QCOMPARE(boxes_.size(), 4);  // 投了しますか？, the end, 続けますか？
+    QCOMPARE(boxes_[2].text, QStringLiteral("あなたが投了しました\nFake hangの勝ちです"));
+    QCOMPARE(window_->form().s.KIFU_SUU, 0);
+
+    window_->item("ENGINE_SENTE")->trigger();
+    ClickSquare(Qt::LeftButton, 3, 7);
+    ClickSquare(Qt::LeftButton, 3, 6);
+    bool quit = false;
+    window_->controls().onQuit = [&] { quit = true; };
+    QTest::keyClick(&window_->view(), Qt::Key_Escape);
+    QVERIFY(quit);
+    QElapsedTimer t;
+    t.start();
+    window_.reset();
+    QVERIFY(t.elapsed() < 3000);
   }
 
   void aProgramThatDoesNotStart() {
