@@ -308,7 +308,7 @@ void EngineGame::Runner::終わった(kazeban::Form1& /*f*/, std::optional<kazeb
 
 void EngineGame::Runner::Deliver() {
   using namespace kazeban;
-  if (engine_ == nullptr) return;
+  if (engine_ == nullptr || f_.終了済) return;
   // A box of another handler is open: the answer waits for it.
   処理ガード guard(f_);
   if (!guard) {
@@ -332,6 +332,8 @@ void EngineGame::Runner::Deliver() {
         if (engines_turn) {
           const 棋譜の手 m = engine_first_ ? 回した手(e.手) : e.手;
           if (!対局続行(エンジンの手(f_, m))) return;
+        } else if (on) {
+          エンジンの答えを捨てる(f_);
         }
         break;
       case USI事象::種類::投了:
@@ -340,6 +342,7 @@ void EngineGame::Runner::Deliver() {
           エンジン対局_終局(f_, e.kind == USI事象::種類::勝ち宣言);
           return;
         }
+        if (on) エンジンの答えを捨てる(f_);
         break;
       case USI事象::種類::故障:
         if (on && f_.s.TEBAN != NASHI) エンジン故障(f_, e.理由);

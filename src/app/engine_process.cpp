@@ -1,5 +1,7 @@
 #include "app/engine_process.h"
 
+#include <QFileInfo>
+
 namespace {
 
 // A line longer than this is no USI.
@@ -35,6 +37,8 @@ void EngineProcess::Start(const QString& program,
                           std::vector<std::pair<std::string, std::string>> values) {
   clock_.start();
   host_.開始(std::move(values), Now());
+  // Engines look for their evaluation files beside themselves.
+  process_.setWorkingDirectory(QFileInfo(program).absolutePath());
   process_.start(program, {}, QIODevice::ReadWrite | QIODevice::Unbuffered);
   Flush();
 }

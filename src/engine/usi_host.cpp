@@ -1,5 +1,7 @@
 #include "engine/usi_host.h"
 
+#include <utility>
+
 #include "interop/sfen.h"
 #include "interop/standard_rules.h"
 
@@ -128,6 +130,11 @@ std::string USIホスト::局面コマンド() const {
 }
 
 void USIホスト::思考(int byoyomi_ms, int64_t now) {
+  if (stage_ == 段階::思考中) 停止(now);
+  if (stage_ == 段階::停止待ち) {
+    next_byoyomi_ = byoyomi_ms;
+    return;
+  }
   if (stage_ != 段階::待機) return;
   送る(局面コマンド());
   送る("go btime 0 wtime 0 byoyomi " + std::to_string(byoyomi_ms));
@@ -147,6 +154,7 @@ void USIホスト::停止(int64_t now) {
 void USIホスト::終局(結果 r) {
   if (stage_ == 段階::終了 || stage_ == 段階::開始前) return;
   if (stage_ == 段階::思考中) 送る("stop");
+  next_byoyomi_ = -1;
   送る(r == 結果::勝ち ? "gameover win" : r == 結果::負け ? "gameover lose" : "gameover draw");
   stage_ = 段階::待機;
   deadline_ = -1;
@@ -244,6 +252,7 @@ std::vector<USI事象> USIホスト::受信(std::string_view line, int64_t now) 
       if (w == "bestmove") {
         stage_ = 段階::待機;
         deadline_ = -1;
+        if (next_byoyomi_ >= 0) 思考(std::exchange(next_byoyomi_, -1), now);
       }
       break;
     default:

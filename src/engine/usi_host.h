@@ -72,7 +72,9 @@ class USIホスト {
   // resumed): nothing is said to the engine until it is asked to think.
   void 局面を設定(const Position& start, const std::vector<棋譜の手>& moves);
 
-  // "position …" and "go btime 0 wtime 0 byoyomi N" for the side to move.
+  // "position …" and "go btime 0 wtime 0 byoyomi N" for the side to move. While the
+  // engine still thinks about another position, it is stopped first and asked once its
+  // answer, thrown away, has come.
   void 思考(int byoyomi_ms, int64_t now);
 
   // "stop": the engine's answer is then read and thrown away.
@@ -114,7 +116,8 @@ class USIホスト {
   int64_t margin_ms_;
   段階 stage_ = 段階::開始前;
   int64_t deadline_ = -1;
-  std::string awaited_;  // what the deadline waits for, for the fault's words
+  std::string awaited_;    // what the deadline waits for, for the fault's words
+  int next_byoyomi_ = -1;  // a go to send once the stopped search has answered
   std::vector<std::pair<std::string, std::string>> values_;
   std::string name_;
   std::string author_;

@@ -128,6 +128,10 @@ void エンジン対局_人の投了(Form1& f) {
   (void)終局(f, {標準終局理由::投了, Color::White});
 }
 
+void エンジンの答えを捨てる(Form1& f) {
+  if (f.s.TEBAN == NASHI) パネルを消す(f);
+}
+
 void エンジン故障(Form1& f, const std::string& reason) {
   パネルを消す(f);
   f.s.TEBAN = NASHI;

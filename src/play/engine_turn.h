@@ -50,6 +50,9 @@ void エンジン対局_終局(Form1& f, bool engine_won);
 // The person resigns (対局 → 投了), whoever is to move.
 void エンジン対局_人の投了(Form1& f);
 
+// The engine's answer came for a game stopped meanwhile (stepped back): "思考中" goes.
+void エンジンの答えを捨てる(Form1& f);
+
 // The engine failed: the box says why; the game on the board stays and stops, to be
 // stepped through, saved or resumed.
 void エンジン故障(Form1& f, const std::string& reason);

@@ -53,12 +53,17 @@ TEST_F(USIホスト試験, PositionAndGoFromTheStartAndFromAnyPosition) {
   EXPECT_EQ(host.送信分(),
             (std::vector<std::string>{"usinewgame", "position startpos moves 7g7f 3c3d",
                                       "go btime 0 wtime 0 byoyomi 1000"}));
-  host.停止(200);
-  EXPECT_TRUE(host.受信("bestmove 2g2f", 300).empty());  // the answer to stop is dropped
-  考えさせる("sfen 4k4/9/9/9/9/9/9/9/4K4 w G 1");
-  EXPECT_EQ(host.送信分(), (std::vector<std::string>{"stop", "usinewgame",
-                                                     "position sfen 4k4/9/9/9/9/9/9/9/4K4 w G 1",
-                                                     "go btime 0 wtime 0 byoyomi 1000"}));
+  // Asked about another position while thinking: stopped, its answer dropped, asked.
+  const SFEN読込結果 r = SFEN_解析("sfen 4k4/9/9/9/9/9/9/9/4K4 w G 1");
+  host.局面を設定(r.局面, {});
+  host.思考(500, 200);
+  EXPECT_EQ(host.送信分(), std::vector<std::string>{"stop"});
+  EXPECT_TRUE(host.受信("bestmove 2g2f", 300).empty());
+  EXPECT_EQ(host.送信分(), (std::vector<std::string>{"position sfen 4k4/9/9/9/9/9/9/9/4K4 w G 1",
+                                                     "go btime 0 wtime 0 byoyomi 500"}));
+  const auto events = host.受信("bestmove 5a4a", 400);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].kind, 種類::指し手);
 }
 
 // Every answer to "go": what the host makes of it.
