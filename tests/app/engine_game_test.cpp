@@ -116,9 +116,14 @@ class EngineGameTest : public QObject {
     QVERIFY2(boxes_[1].text.contains(words), qPrintable(boxes_[1].text));
     QCOMPARE(s.KIFU_SUU, moves);
     if (moves == 1) {
-      // The game stops where it was; clicking resumes it with the engine to move.
+      // The game stops where it was; a click resumes it with the engine started again.
       QCOMPARE(s.TEBAN, kazeban::NASHI);
       QCOMPARE(s.BAN[3][6], kazeban::K_SITA_HU);
+      qputenv("KAZEBAN_FAKE_ENGINE", "ordinary");
+      ClickSquare(Qt::LeftButton, 5, 5);
+      QCOMPARE(boxes_.last().title, QStringLiteral("再開"));
+      QTRY_COMPARE_WITH_TIMEOUT(s.KIFU_SUU, 2, 5000);
+      QCOMPARE(s.TEBAN, s.SITA_SENGO);
     }
   }
 
