@@ -116,7 +116,7 @@ void 最初のクリック(Form1& f, int c, int r) {
   sel.MOTO_I = c;
   sel.MOTO_J = r;
   sel.KOMA = s.BAN[c][r];
-  描画_移動可能桝色(f.g, s, c, r, s.SIDOU_IRO, sel.KOMA);
+  描画_指せる桝(f, c, r, s.SIDOU_IRO, sel.KOMA);
 
   // 4. Selected in light red, or an inspected opponent's piece in the guidance colour.
   if (手番の駒(s, sel.KOMA)) {
@@ -142,7 +142,7 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
     sel.MOTO_I = c;
     sel.MOTO_J = r;
     sel.KOMA = s.BAN[c][r];
-    描画_移動可能桝色(f.g, s, c, r, s.SIDOU_IRO, sel.KOMA);
+    描画_指せる桝(f, c, r, s.SIDOU_IRO, sel.KOMA);
     描画_桝輪郭(f.g, IRO_12, c, r);
     return;
   }
@@ -151,7 +151,7 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   // the opponent's piece is inspected instead.
   if (相手の駒(s, s.BAN[c][r]) && 移動チェック(s, sel.MOTO_I, sel.MOTO_J, c, r, sel.KOMA) == OFF) {
     描画_桝輪郭(f.g, s.MASU_IRO, sel.MOTO_I, sel.MOTO_J);
-    描画_移動可能桝色(f.g, s, c, r, s.SIDOU_IRO, s.BAN[c][r]);
+    描画_指せる桝(f, c, r, s.SIDOU_IRO, s.BAN[c][r]);
     描画_桝輪郭(f.g, s.SIDOU_IRO, c, r);
     dsPlay(f.handles.SND_KINSI);
     s.SENTAKU_JOUTAI = 0;
@@ -291,7 +291,7 @@ void 盤外のクリック(Form1& f, int c, int r) {
     } else if (s.TEBAN == s.UE_SENGO) {
       描画_桝輪郭(f.g, s.SIDOU_IRO, 11, r);
     }
-    描画_移動可能桝色(f.g, s, 11, r, s.SIDOU_IRO, sel.KOMA);
+    描画_指せる桝(f, 11, r, s.SIDOU_IRO, sel.KOMA);
     return;
   }
 
@@ -310,7 +310,7 @@ void 盤外のクリック(Form1& f, int c, int r) {
     } else if (s.TEBAN == s.SITA_SENGO) {
       描画_桝輪郭(f.g, s.SIDOU_IRO, -1, r);
     }
-    描画_移動可能桝色(f.g, s, -1, r, s.SIDOU_IRO, sel.KOMA);
+    描画_指せる桝(f, -1, r, s.SIDOU_IRO, sel.KOMA);
   }
 
   // 4. Anywhere else: nothing more.

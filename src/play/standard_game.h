@@ -46,6 +46,11 @@ std::string 反則の説明(const GameState& s, const 棋譜の手& m, 標準判
 // and a box titled "反則" naming the rule, and returns true; otherwise returns false.
 bool 標準_反則なら拒否(Form1& f, const 棋譜の手& m);
 
+// Move guidance for the piece `code` on (fromX, fromY) (a hand square for a drop): the
+// designed marks of every square the move test allows, or under standard rules only
+// those standard shogi allows too, judged for the side that owns the piece.
+void 描画_指せる桝(Form1& f, int fromX, int fromY, int colour, int code);
+
 // After move KIFU_SUU of `s`: the end it brings (mate, or the fourth repetition), or
 // none when the game goes on.
 std::optional<標準の終局> 標準_終局判定(const GameState& s);

@@ -6,6 +6,7 @@
 #include "display/piece_drawing.h"
 #include "interop/record_formats.h"
 #include "interop/sfen.h"
+#include "play/standard_game.h"
 #include "play/start_up.h"
 #include "record/game_exchange.h"
 #include "record/record_commands.h"
@@ -121,7 +122,7 @@ bool 棋譜_書出(Form1& f, const std::string& path, const std::string& 今の�
   }
 
   // 2. The game on the board, with the names of the panel's boxes, in that format.
-  const 対局棋譜 game = 書出用の対局(f.s, f.由来, boxes, 今の日時);
+  const 対局棋譜 game = 書出用の対局(f.s, f.由来, boxes, 今の日時, 標準ルールか(f));
   const 書出結果 out = 対局棋譜_書出(game, format);
   if (!out.成功) {
     拒否(f, 書出の題, out.理由);

@@ -95,7 +95,7 @@ Color 盤の手番(const GameState& s, const 記録の由来& o) {
 }
 
 対局棋譜 書出用の対局(const GameState& s, const 記録の由来& o, const 書出の名前& boxes,
-                      const std::string& 今の日時) {
+                      const std::string& 今の日時, bool 標準) {
   // 1. The start: the record taken back to its first move, with the side of that move
   // to move (or, with no move, the side to move on the board).
   const GameState start_state = 記録の開始局面(s);
@@ -122,7 +122,7 @@ Color 盤の手番(const GameState& s, const 記録の由来& o) {
   const bool from_file = o.初形.KIFU_SAIGO > 0;
   const std::string& date = as_read && from_file ? o.開始日時 : 今の日時;
   const int n = static_cast<int>(moves.size());
-  const bool ended = s.KIFU_SUU == s.KIFU_SAIGO && KAZEBAN終局か(start, moves.data(), n);
+  const bool ended = !標準 && s.KIFU_SUU == s.KIFU_SAIGO && KAZEBAN終局か(start, moves.data(), n);
   対局棋譜 g = KAZEBAN対局から(start, moves.data(), static_cast<int>(moves.size()), top, bottom,
                                name, date, ended);
   if (as_read && s.KIFU_SUU == o.初形.KIFU_SAIGO && !o.終局.empty()) {

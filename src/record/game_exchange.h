@@ -47,9 +47,10 @@ struct 書出の名前 {
 // the board, else, in a game against the computer, "あなた" at the bottom and
 // "ｺﾝﾋﾟｭｰﾀ" at the top. While the moves are those of the game read, its date is kept,
 // and so is its end once all of them are on the board; otherwise the date is
-// `今の日時`.
+// `今の日時`. A game under standard rules (`標準`) is not ended by a check, as a game
+// under KAZEBAN's own rule is.
 対局棋譜 書出用の対局(const GameState& s, const 記録の由来& o, const 書出の名前& boxes,
-                      const std::string& 今の日時);
+                      const std::string& 今の日時, bool 標準 = false);
 
 // The format a file's name asks for by its extension (any case): .kif KIF in
 // Shift_JIS, .kifu KIF in UTF-8, .csa, .sfen, .usi. False for any other name.

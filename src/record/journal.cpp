@@ -190,7 +190,7 @@ void 対局記録::名前を入力(const 記録の名前& names, const GameState
     start_ = start;
     GameState even;
     初期設定_状態(even);
-    even_ = 同じ配置(start, even);
+    even_ = 同じ配置(start, even) && !standard_;
     began_ = port_.今();
     path_.clear();
     told_ = false;
@@ -221,6 +221,39 @@ void 対局記録::名前を入力(const 記録の名前& names, const GameState
   }
 
   // 3. A failure is the player's to know, once a game.
+  out.書いた = written.成功;
+  if (!written.成功) {
+    out.理由 = written.理由;
+    out.知らせる = !told_;
+    told_ = true;
+  }
+  return out;
+}
+
+記録結果 対局記録::終局した(const GameState& s, const 記録の名前& boxes, 標準終局理由 理由,
+                            bool 手番側の勝ち) {
+  記録結果 out;
+  out.場所 = path_;
+  // Only a game whose KIF file was written holds the moves the end follows.
+  if (!in_game_ || even_ || path_.empty() || s.KIFU_SUU != static_cast<int>(kept_.size())) {
+    return out;
+  }
+
+  // The file as the last move left it, read back and written again with its end.
+  const 記録の名前 names{boxes.対局名.empty() ? typed_.対局名 : boxes.対局名,
+                         boxes.先手.empty() ? typed_.先手 : boxes.先手,
+                         boxes.後手.empty() ? typed_.後手 : boxes.後手};
+  std::string bytes;
+  置換結果 written = 中身(s, names, bytes);
+  if (written.成功) {
+    対局棋譜読込結果 game = 対局棋譜_解析(bytes, path_);
+    if (!game.成功 || game.棋譜.手.size() != kept_.size()) return out;
+    標準の終局を記す(game.棋譜, 理由, 手番側の勝ち);
+    const 書出結果 file = 対局棋譜_書出(game.棋譜, 棋譜形式::KIF);
+    written.成功 = file.成功;
+    written.理由 = file.理由;
+    if (file.成功) written = port_.置換(path_, file.バイト列);
+  }
   out.書いた = written.成功;
   if (!written.成功) {
     out.理由 = written.理由;

@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "interop/standard_end.h"
 #include "rules/game_state.h"
 #include "storage/atomic_file.h"
 #include "storage/record_file.h"
@@ -84,6 +85,16 @@ class 対局記録 {
   // when a move is made takes precedence.
   void 名前を入力(const 記録の名前& names, const GameState& s);
 
+  // Under standard rules a game is kept as a KIF file from any start, the even one
+  // included, so that its end can be written with it. Read at each game's first move.
+  void 標準ルールにする(bool on) { standard_ = on; }
+
+  // A game under standard rules has ended after move KIFU_SUU of `s`, already kept: its
+  // file is written again with the end. `手番側の勝ち`: the side to move after that
+  // move won (a mate or a resignation is always the side to move's loss).
+  記録結果 終局した(const GameState& s, const 記録の名前& names, 標準終局理由 理由,
+                    bool 手番側の勝ち);
+
   const std::string& フォルダ() const { return folder_; }
   // The file of the game in progress, "" before one was named.
   const std::string& ファイル() const { return path_; }
@@ -108,6 +119,7 @@ class 対局記録 {
   bool told_ = false;
   記録の名前 typed_;
   bool typed_for_next_ = false;  // typed before the game began: not the last game's
+  bool standard_ = false;        // the next game follows standard rules
 };
 
 // "2026-12-08_181403": the stem of a game's file name.

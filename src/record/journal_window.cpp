@@ -1,5 +1,8 @@
 #include "record/journal_window.h"
 
+#include "play/standard_game.h"
+#include "rules/pieces.h"
+
 namespace kazeban {
 namespace {
 
@@ -24,10 +27,22 @@ void 窓の対局記録::名前を入力(Form1& f) {
 }
 
 void 窓の対局記録::指した(Form1& f) {
+  journal_.標準ルールにする(標準ルールか(f));
   const 記録結果 r = journal_.指した(f.s, 箱の名前(f));
   if (r.知らせる) {
     f.controls.MessageOK("棋譜保存", "対局を記録できません\n" + r.場所 + "\n" + r.理由 +
                                          "\n対局はこのまま続けられます");
+  }
+}
+
+void 窓の対局記録::終局した(Form1& f, const 標準の終局& e) {
+  const GameState& s = f.s;
+  if (s.KIFU_SUU < 1) return;
+  // The side to move after the last move is the one that did not make it.
+  const Color to_move = SITAの駒(s.KIFU_NARI[s.KIFU_SUU]) ? Color::White : Color::Black;
+  const 記録結果 r = journal_.終局した(s, 箱の名前(f), e.理由, e.勝者 == to_move);
+  if (r.知らせる) {
+    f.controls.MessageOK("棋譜保存", "対局の結果を記録できません\n" + r.場所 + "\n" + r.理由);
   }
 }
 

@@ -8,6 +8,7 @@
 //   kazeban_engine_xvfb_game <engine program> <output folder>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QtTest/QtTest>
 
 #include <cstdio>
@@ -17,9 +18,9 @@
 #include "app/main_window.h"
 #include "app/window_controls.h"
 #include "interop/position.h"
+#include "interop/record_formats.h"
 #include "interop/standard_rules.h"
 #include "play/form.h"
-#include "storage/record_file.h"
 
 namespace {
 
@@ -122,18 +123,25 @@ int main(int argc, char** argv) {
   if (person_won != (end_text == QStringLiteral("あなたの勝ちです"))) return 失敗("wrong winner");
   if (!check_went_on) return 失敗("no check that let the game go on");
 
-  // 4. The journal's file holds the whole game.
+  // 4. The journal's file holds the whole game, its end and both names.
   const QStringList files = QDir(journal).entryList(QDir::Files);
   if (files.size() != 1) return 失敗("not one file in the journal");
-  const 棋譜読込結果 kept =
-      棋譜_読込(QFile::encodeName(journal + QLatin1Char('/') + files[0]).toStdString());
-  if (!kept.成功) return 失敗("the journal's file does not read");
-  if (static_cast<int>(kept.データ.手.size()) != at_end.KIFU_SUU) return 失敗("moves missing");
+  QFile file(journal + QLatin1Char('/') + files[0]);
+  if (!file.open(QIODevice::ReadOnly)) return 失敗("the journal's file does not open");
+  const QByteArray bytes = file.readAll();
+  const 対局棋譜読込結果 kept =
+      対局棋譜_解析(std::string_view(bytes.data(), bytes.size()), files[0].toStdString());
+  if (!kept.成功) return 失敗(kept.理由.c_str());
+  const 対局棋譜& g = kept.棋譜;
+  if (static_cast<int>(g.手.size()) != at_end.KIFU_SUU) return 失敗("moves missing");
   for (int k = 1; k <= at_end.KIFU_SUU; ++k) {
-    if (!(kept.データ.手[static_cast<size_t>(k - 1)] == 記録の手(at_end, k)))
+    if (!(g.手[static_cast<size_t>(k - 1)] == 記録の手(at_end, k)))
       return 失敗("a move differs in the journal");
   }
-  std::printf("engine game: %d moves, %s; %s, %s\n", at_end.KIFU_SUU, qPrintable(end_text),
-              kept.データ.上側の名.c_str(), kept.データ.下側の名.c_str());
+  if (g.終局 != "詰み" || g.先手名 != "あなた" || g.後手名.empty()) {
+    return 失敗("the journal's end or names");
+  }
+  std::printf("engine game: %d moves, %s; %s against %s, %s\n", at_end.KIFU_SUU,
+              qPrintable(end_text), g.先手名.c_str(), g.後手名.c_str(), g.終局.c_str());
   return 0;
 }

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "file_helpers.h"
+#include "interop/record_formats.h"
 #include "play/game_menu.h"
+#include "play/standard_game.h"
 #include "play_fixture.h"
+#include "record/game_exchange.h"
 #include "record/journal_window.h"
 
 namespace kazeban::testing {
@@ -74,6 +77,50 @@ TEST_F(JournalWindowTest, AFolderThatCannotBeWrittenIsToldOnceAndTheGameGoesOn) 
   Move(2, 7, 2, 6);
   EXPECT_EQ(f->s.KIFU_SUU, 4);
   EXPECT_EQ(controls.messages.size(), 1u);
+}
+
+// A game under standard rules is kept as a KIF file from the even start too, and its
+// file says how it ended; a check ends neither the game nor its export.
+TEST_F(JournalWindowTest, AStandardGameIsKeptAsKIFWithItsResult) {
+  struct Case {
+    const char* name;
+    bool computer_first;
+    対局結果 result;  // as the file has it: the computer that began is black
+  };
+  const Case cases[] = {{"people", false, 対局結果::先手勝ち},
+                        {"computer first", true, 対局結果::先手勝ち}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchDir dir;
+    Keep(dir / "KAZEBAN");
+    Start();
+    if (!f->標準.選択) HYOUJUN_Click(*f);  // kept from the last game
+    if (c.computer_first) {
+      GOTE_Click(*f);
+      Move(3, 7, 3, 6);
+    } else {
+      START_Click(*f);
+      Move(3, 7, 3, 6);
+      Move(7, 3, 7, 4);
+      Move(2, 8, 7, 3);  // the bishop checks the king on (5, 1): the game goes on
+      EXPECT_EQ(書出用の対局(f->s, f->由来, {}, "", true).終局, "");
+      EXPECT_EQ(書出用の対局(f->s, f->由来, {}, "").終局, "投了");  // KAZEBAN's rule
+    }
+    const int moves = f->s.KIFU_SUU;
+    ASSERT_GE(moves, 2);
+    const std::string path = hook_->記録().ファイル();
+    EXPECT_EQ(path.substr(path.size() - 4), ".kif");
+    controls.messages.clear();
+    controls.answers = {true, true};
+    TOURYOU_Click(*f);  // the side to move resigns
+    ASSERT_EQ(controls.messages.size(), 3u);
+
+    const 対局棋譜読込結果 r = 対局棋譜_解析(ReadWhole(path), path);
+    ASSERT_TRUE(r.成功) << r.理由;
+    EXPECT_EQ(static_cast<int>(r.棋譜.手.size()), moves);
+    EXPECT_EQ(r.棋譜.終局, "投了");
+    EXPECT_EQ(r.棋譜.結果, c.result);
+  }
 }
 
 }  // namespace
