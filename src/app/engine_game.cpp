@@ -270,7 +270,10 @@ void EngineGame::Runner::Launch(bool person_first) {
   engine_ = std::make_unique<EngineProcess>();
   ready_ = false;
   engine_first_ = !person_first;
-  QObject::connect(engine_.get(), &EngineProcess::heard, window_, [this] { Deliver(); });
+  // Queued: a program that cannot start is heard of during Start, before the game is
+  // set up; every answer is handled from the event loop, never inside another handler.
+  QObject::connect(
+      engine_.get(), &EngineProcess::heard, window_, [this] { Deliver(); }, Qt::QueuedConnection);
   engine_->Start(choice_.program, choice_.options);
 }
 

@@ -173,11 +173,10 @@ class EngineGameTest : public QObject {
     c.program = QStringLiteral("/nonexistent/engine");
     RememberEngine(c);
     window_->item("ENGINE_SENTE")->trigger();
-    ClickSquare(Qt::LeftButton, 3, 7);
-    ClickSquare(Qt::LeftButton, 3, 6);
     QTRY_VERIFY_WITH_TIMEOUT(boxes_.size() > 1, 5000);
     QVERIFY2(boxes_.back().text.contains(QStringLiteral("起動できません")),
              qPrintable(boxes_.back().text));
+    QCOMPARE(window_->form().s.TEBAN, kazeban::NASHI);
   }
 
   // The dialog shows the engine's own options with their values and keeps a change.
