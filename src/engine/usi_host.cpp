@@ -227,8 +227,13 @@ std::vector<USI事象> USIホスト::受信(std::string_view line, int64_t now) 
         if (USIオプション解析(line, o)) options_.push_back(std::move(o));
       } else if (w == "usiok") {
         for (const auto& [name, value] : values_) {
-          送る(value.empty() ? "setoption name " + name
-                             : "setoption name " + name + " value " + value);
+          // A line break in a value would start a command of its own.
+          std::string command = value.empty() ? "setoption name " + name
+                                              : "setoption name " + name + " value " + value;
+          for (char& c : command) {
+            if (c == '\n' || c == '\r') c = ' ';
+          }
+          送る(std::move(command));
         }
         送る("isready");
         stage_ = 段階::準備待ち;
