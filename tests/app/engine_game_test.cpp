@@ -15,6 +15,7 @@
 #include "app/board_view.h"
 #include "app/engine_game.h"
 #include "app/main_window.h"
+#include "app/record_panel.h"
 #include "app/window_controls.h"
 #include "fake_sound.h"
 #include "play/form.h"
@@ -140,6 +141,18 @@ class EngineGameTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(s.KIFU_SUU, 3, 5000);
     QCOMPARE(boxes_.size(), 0);
     QCOMPARE(window_->form().由来.上側の名, std::string("Fake ordinary"));
+
+    // 書込 names the engine and the person when the boxes are left empty.
+    window_->item("KIFU_WRITE")->trigger();
+    window_->panel().SetDirPath(journal_->path());
+    window_->panel().text[1]->setText(QStringLiteral("engine"));
+    QTest::mouseClick(window_->panel().command1, Qt::LeftButton);
+    QFile saved(journal_->path() + QStringLiteral("/engine.棋譜"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = saved.readAll().split('\n');
+    QVERIFY(lines.size() > 5);
+    QCOMPARE(lines[1].trimmed(), QByteArray("Fake ordinary"));
+    QCOMPARE(lines[2].trimmed(), QByteArray("\x82\xa0\x82\xc8\x82\xbd"));  // あなた
   }
 
   // While the engine thinks the window answers: the person resigns, or the program
