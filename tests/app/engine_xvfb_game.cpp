@@ -97,10 +97,12 @@ int main(int argc, char** argv) {
       const 棋譜の手 m = 記録の手(rec, checked + 1);
       if (標準判定(board, m) != 標準判定結果::合法) return 失敗("a move standard shogi forbids");
       指す(board, m);
+      // A check, by either side, after which the game went on.
+      if (checked + 1 < upto && 王手されている(board.state, board.toMove)) check_went_on = true;
     }
     if (!end_text.isEmpty()) break;
     if (s.TEBAN == NASHI) return 失敗("the game stopped");
-    if (王手されている(board.state, Color::Black)) check_went_on = true;
+    if (王手されている(board.state, board.toMove)) check_went_on = true;  // and it is our move
 
     // 2. The person's move, by mouse.
     棋譜の手 moves[標準手の最大数];
