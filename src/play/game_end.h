@@ -12,7 +12,7 @@ namespace kazeban {
 // "続けますか？". Yes sets up the starting position with no game in progress and
 // returns true. No releases the sounds and ends the program and returns false: the
 // caller must then return at once without touching the window or the state. A game
-// that ends otherwise than by the designed rule gives the box's `text` instead of
+// that ends otherwise than by KAZEBAN's own rule gives the box's `text` instead of
 // "<name>の勝ちです" (a draw names no winner).
 [[nodiscard]] bool 終了(Form1& f, std::string_view name, std::string_view text = {});
 

@@ -64,6 +64,31 @@ bool 選択が有効(const Form1& f) {
   return false;
 }
 
+// Move guidance for the piece `code` on (fromX, fromY) (a hand square for a drop): the
+// marks of every square the move test allows, and under standard rules only those
+// standard shogi allows too, judged for the side that owns the piece.
+void 描画_指せる桝(Form1& f, int fromX, int fromY, int colour, int code) {
+  GameState& s = f.s;
+  if (!標準ルールか(f)) {
+    描画_移動可能桝色(f.g, s, fromX, fromY, colour, code);
+    return;
+  }
+  // As without them: every outline plain again, then the marks while guidance is on.
+  // A piece that must promote is judged unpromoted: only 行き所のない駒 depends on the
+  // promotion, and the second click promotes it.
+  描画_将棋盤桝(f.g, s);
+  if (s.SIDOU_FLAG == OFF) return;
+  for (int x = 1; x <= BAN_SUU; ++x) {
+    for (int y = 1; y <= BAN_SUU; ++y) {
+      if (移動チェック(s, fromX, fromY, x, y, code) != ON) continue;
+      const 標準判定結果 r = 標準_指し手判定(s, {fromX, fromY, x, y, code, code, s.BAN[x][y]});
+      if (r == 標準判定結果::合法 || r == 標準判定結果::行き所のない駒) {
+        描画_桝輪郭(f.g, colour, x, y);
+      }
+    }
+  }
+}
+
 // A. No game in progress: a loaded record asks to be stepped through, an untouched
 // board asks for a game to be started, and a stopped game resumes.
 void 対局外(Form1& f) {

@@ -3,10 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "display/board_drawing.h"
 #include "play/engine_turn.h"
 #include "play/game_end.h"
-#include "rules/move_check.h"
 #include "rules/pieces.h"
 #include "storage/replay.h"
 
@@ -104,28 +102,6 @@ bool 標準_反則なら拒否(Form1& f, const 棋譜の手& m) {
   if (r == 標準判定結果::合法) return false;
   拒否(f, "反則", 反則の説明(f.s, m, r));
   return true;
-}
-
-void 描画_指せる桝(Form1& f, int fromX, int fromY, int colour, int code) {
-  GameState& s = f.s;
-  if (!標準ルールか(f)) {
-    描画_移動可能桝色(f.g, s, fromX, fromY, colour, code);
-    return;
-  }
-  // As the designed marks: every outline plain again, then the marks while guidance is
-  // on. A piece that must promote is judged unpromoted: only 行き所のない駒 depends on
-  // the promotion, and the window promotes it.
-  描画_将棋盤桝(f.g, s);
-  if (s.SIDOU_FLAG == OFF) return;
-  for (int x = 1; x <= BAN_SUU; ++x) {
-    for (int y = 1; y <= BAN_SUU; ++y) {
-      if (移動チェック(s, fromX, fromY, x, y, code) != ON) continue;
-      const 標準判定結果 r = 標準_指し手判定(s, {fromX, fromY, x, y, code, code, s.BAN[x][y]});
-      if (r == 標準判定結果::合法 || r == 標準判定結果::行き所のない駒) {
-        描画_桝輪郭(f.g, colour, x, y);
-      }
-    }
-  }
 }
 
 std::optional<標準の終局> 標準_終局判定(const GameState& s) {

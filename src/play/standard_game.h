@@ -1,7 +1,7 @@
 // Games under standard shogi's rules in the window. With ｵﾌﾟｼｮﾝ → 標準ﾙｰﾙ checked (or in
 // a game that always uses them, an engine game), every kind of game follows standard
 // shogi: a move that leaves or puts the mover's own king in check, or a pawn drop that
-// mates, is refused with a box naming the rule (the designed move test refuses the
+// mates, is refused with a box naming the rule (KAZEBAN's own move test refuses the
 // rest); a check does not end the game; a side with no legal move is mated; the same
 // position for the fourth time is a draw, or a loss for the side whose every move since
 // its first appearance gave check; and the side to move may resign.
@@ -10,8 +10,8 @@
 // engine's alike:
 //   1. before a move is recorded: 標準_反則なら拒否 (the person's) or 標準_指し手判定;
 //   2. once it is recorded, made and reported: 標準_手の後, which either hands the game
-//      on or ends it through the designed end (the pause, the closing sound, a box
-//      naming the winner or the draw, then the designed はい/いいえ question);
+//      on or ends it through the usual end (the pause, the closing sound, a box
+//      naming the winner or the draw, then the question of another game);
 //   3. resigning: 標準_投了.
 // The positions for the repetition rule are those of the move record on the board,
 // replayed from its start, so stepping back and resuming keeps them right.
@@ -46,11 +46,6 @@ std::string 反則の説明(const GameState& s, const 棋譜の手& m, 標準判
 // and a box titled "反則" naming the rule, and returns true; otherwise returns false.
 bool 標準_反則なら拒否(Form1& f, const 棋譜の手& m);
 
-// Move guidance for the piece `code` on (fromX, fromY) (a hand square for a drop): the
-// designed marks of every square the move test allows, or under standard rules only
-// those standard shogi allows too, judged for the side that owns the piece.
-void 描画_指せる桝(Form1& f, int fromX, int fromY, int colour, int code);
-
 // After move KIFU_SUU of `s`: the end it brings (mate, or the fourth repetition), or
 // none when the game goes on.
 std::optional<標準の終局> 標準_終局判定(const GameState& s);
@@ -59,7 +54,7 @@ std::optional<標準の終局> 標準_終局判定(const GameState& s);
 // "ｺﾝﾋﾟｭｰﾀ" against the computer.
 std::string 対局者の名(const GameState& s, Color side);
 
-// Ends the game with `e`: tells the journal, then the designed end with a box naming
+// Ends the game with `e`: tells the journal, then the usual end with a box naming
 // the winner ("先手の勝ちです", "あなたが投了しました\nｺﾝﾋﾟｭｰﾀの勝ちです",
 // "千日手で引き分けです" …) and the question of another game. Returns false when the
 // program is ending: the caller returns at once without touching the window.

@@ -9,7 +9,7 @@ namespace kazeban {
 struct 標準ルール状態 {
   bool 選択 = false;  // ｵﾌﾟｼｮﾝ → 標準ﾙｰﾙ is checked (off at start-up)
   bool 強制 = false;  // the game in progress uses them whatever the option (an engine
-                      // game); a game started from the 対局 menu's designed items clears it
+                      // game); a game started from the 対局 menu's own items clears it
 };
 
 }  // namespace kazeban

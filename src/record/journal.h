@@ -85,6 +85,10 @@ class 対局記録 {
   // when a move is made takes precedence.
   void 名前を入力(const 記録の名前& names, const GameState& s);
 
+  const std::string& フォルダ() const { return folder_; }
+  // The file of the game in progress, "" before one was named.
+  const std::string& ファイル() const { return path_; }
+
   // Under standard rules a game is kept as a KIF file from any start, the even one
   // included, so that its end can be written with it. Read at each game's first move.
   void 標準ルールにする(bool on) { standard_ = on; }
@@ -94,10 +98,6 @@ class 対局記録 {
   // move won (a mate or a resignation is always the side to move's loss).
   記録結果 終局した(const GameState& s, const 記録の名前& names, 標準終局理由 理由,
                     bool 手番側の勝ち);
-
-  const std::string& フォルダ() const { return folder_; }
-  // The file of the game in progress, "" before one was named.
-  const std::string& ファイル() const { return path_; }
 
  private:
   // True when `s` continues the game kept: the same start, and its moves before the

@@ -14,8 +14,8 @@ namespace kazeban {
 class 窓の対局記録 : public 指し手の記録先 {
  public:
   窓の対局記録(記録ポート& port, std::string folder) : journal_(port, std::move(folder)) {}
-  void 指した(Form1& f) override;
   void 終局した(Form1& f, const 標準の終局& e) override;
+  void 指した(Form1& f) override;
   // What the player typed into the boxes of the game's name and the players' names.
   void 名前を入力(Form1& f);
   const 対局記録& 記録() const { return journal_; }

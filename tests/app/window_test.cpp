@@ -88,7 +88,7 @@ class WindowTest : public QObject {
       for (QAction* a : window_->item(name)->menu()->actions()) out << a->text();
       return out;
     };
-    // The designed items first; resigning, for standard rules, comes last.
+    // The game's own items first; resigning, for standard rules, comes last.
     QCOMPARE(captions("TAIKYOKU").mid(0, 4),
              QStringList({"対局(人間)", "対局(COM)", "COM対局ﾚﾍﾞﾙ", "終わり"}));
     QCOMPARE(captions("TAIKYOKU").last(), QStringLiteral("投了"));

@@ -60,25 +60,6 @@ TEST_F(JournalWindowTest, AWonGameIsKeptBeforeItsEndIsAnnouncedAndNoEndsNothingO
   EXPECT_EQ(r.データ.上側の名, "山田");
 }
 
-TEST_F(JournalWindowTest, AFolderThatCannotBeWrittenIsToldOnceAndTheGameGoesOn) {
-  // Not even root makes a folder under a regular file.
-  WriteWhole(dir_ / "plain", "");
-  const std::string folder = dir_ / "plain/KAZEBAN";
-  Keep(folder);
-  Start();
-  SENTE_Click(*f);
-  controls.messages.clear();
-  Move(3, 7, 3, 6);  // the person's move, then the computer's reply
-  ASSERT_EQ(controls.messages.size(), 1u);
-  EXPECT_EQ(controls.messages[0].title, "棋譜保存");
-  EXPECT_NE(controls.messages[0].text.find(folder), std::string::npos);
-  EXPECT_EQ(f->s.KIFU_SUU, 2);
-  EXPECT_EQ(f->s.TEBAN, f->s.SITA_SENGO);
-  Move(2, 7, 2, 6);
-  EXPECT_EQ(f->s.KIFU_SUU, 4);
-  EXPECT_EQ(controls.messages.size(), 1u);
-}
-
 // A game under standard rules is kept as a KIF file from the even start too, and its
 // file says how it ended; a check ends neither the game nor its export.
 TEST_F(JournalWindowTest, AStandardGameIsKeptAsKIFWithItsResult) {
@@ -121,6 +102,25 @@ TEST_F(JournalWindowTest, AStandardGameIsKeptAsKIFWithItsResult) {
     EXPECT_EQ(r.棋譜.終局, "投了");
     EXPECT_EQ(r.棋譜.結果, c.result);
   }
+}
+
+TEST_F(JournalWindowTest, AFolderThatCannotBeWrittenIsToldOnceAndTheGameGoesOn) {
+  // Not even root makes a folder under a regular file.
+  WriteWhole(dir_ / "plain", "");
+  const std::string folder = dir_ / "plain/KAZEBAN";
+  Keep(folder);
+  Start();
+  SENTE_Click(*f);
+  controls.messages.clear();
+  Move(3, 7, 3, 6);  // the person's move, then the computer's reply
+  ASSERT_EQ(controls.messages.size(), 1u);
+  EXPECT_EQ(controls.messages[0].title, "棋譜保存");
+  EXPECT_NE(controls.messages[0].text.find(folder), std::string::npos);
+  EXPECT_EQ(f->s.KIFU_SUU, 2);
+  EXPECT_EQ(f->s.TEBAN, f->s.SITA_SENGO);
+  Move(2, 7, 2, 6);
+  EXPECT_EQ(f->s.KIFU_SUU, 4);
+  EXPECT_EQ(controls.messages.size(), 1u);
 }
 
 }  // namespace
