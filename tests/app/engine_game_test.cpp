@@ -33,6 +33,8 @@ class EngineGameTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // The settings are cleared and rewritten: never a player's own.
+    if (!qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) QFAIL("XDG_CONFIG_HOME must be set");
     InstallFontSubstitutes();
     QSettings(QStringLiteral("KAZEBAN"), QStringLiteral("KAZEBAN")).clear();
   }

@@ -41,6 +41,8 @@ int 失敗(const char* what) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc != 3) return 失敗("usage: kazeban_engine_xvfb_game ENGINE FOLDER");
+  // The engine settings are rewritten: never a player's own.
+  if (!qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) return 失敗("XDG_CONFIG_HOME must be set");
   const QString out = QString::fromLocal8Bit(argv[2]);
   const QString journal = out + QStringLiteral("/journal");
   QDir(journal).removeRecursively();
