@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   EngineChoice choice;
   choice.program = QString::fromLocal8Bit(argv[1]);
   choice.byoyomi_ms = 100;
-  choice.options = {{"Skill Level", "-20"}, {"USI_Hash", "16"}};
+  choice.options = {{"Skill Level", "-20"}};
   RememberEngine(choice);
 
   MainWindow window(QStringLiteral("/nonexistent"));
