@@ -112,13 +112,6 @@ QSettings Settings() {
     QT_TRANSLATE_NOOP("Message", "文字コード CP932 への変換が使えません"),
 };
 
-// Captions of menu items the window may carry besides those it builds here.
-[[maybe_unused]] constexpr const char* kOtherCaptions[] = {
-    QT_TRANSLATE_NOOP("Menu", "前回の対局"),  QT_TRANSLATE_NOOP("Menu", "標準ﾙｰﾙ"),
-    QT_TRANSLATE_NOOP("Menu", "対局(ｴﾝｼﾞﾝ)"), QT_TRANSLATE_NOOP("Menu", "ｴﾝｼﾞﾝ設定…"),
-    QT_TRANSLATE_NOOP("Menu", "投了"),
-};
-
 // Messages with parts, what wraps a message first, then the most particular: a part
 // is translated in turn.
 constexpr const char* kPatterns[] = {
@@ -188,6 +181,24 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Message", "%1手目は反則(%2)のため、その前までを読み込みました"),
     QT_TRANSLATE_NOOP("Message", "%1が投了しました\n%2の勝ちです"),
     QT_TRANSLATE_NOOP("Message", "連続王手の千日手です\n%1の勝ちです"),
+    // A game against an engine, and why it stopped.
+    QT_TRANSLATE_NOOP("Message", "%1\nここまでの対局は記録されています"),
+    QT_TRANSLATE_NOOP("Message", "ｴﾝｼﾞﾝの指し手が読めません: %1"),
+    QT_TRANSLATE_NOOP("Message", "ｴﾝｼﾞﾝが反則の手を指しました: %1 (%2)"),
+    QT_TRANSLATE_NOOP("Message", "ｴﾝｼﾞﾝが %1 に答えません"),
+    QT_TRANSLATE_NOOP("Message", "ｴﾝｼﾞﾝが終了しました (%1)"),
+    QT_TRANSLATE_NOOP("Message", "起動できません: %1"),
+    QT_TRANSLATE_NOOP("Message", "終了コード %1"),
+    QT_TRANSLATE_NOOP("Message", "ｴﾝｼﾞﾝが終了しました"),
+    QT_TRANSLATE_NOOP("Message", "ｴﾝｼﾞﾝの出力が読めません"),
+    QT_TRANSLATE_NOOP("Message", "ｴﾝｼﾞﾝが時間内に指しません"),
+    QT_TRANSLATE_NOOP("Message", "ｴﾝｼﾞﾝが止まりません"),
+    QT_TRANSLATE_NOOP("Message", "異常終了"),
+    QT_TRANSLATE_NOOP("Message", "出力が読めません"),
+    QT_TRANSLATE_NOOP("Message", "(なし)"),
+    QT_TRANSLATE_NOOP(
+        "Message", "USIｴﾝｼﾞﾝが見つかりません\nfairy-stockfish を入れるか、ｴﾝｼﾞﾝ設定で選んで下さい"),
+    QT_TRANSLATE_NOOP("Message", "対局の結果を記録できません\n%1\n%2"),
     QT_TRANSLATE_NOOP("Message", "%1の勝ちです"),
     QT_TRANSLATE_NOOP("Message", "%1手目からあとは書き出していません\n%2"),
     QT_TRANSLATE_NOOP("Message", "対局を記録できません\n%1\n%2\n対局はこのまま続けられます"),

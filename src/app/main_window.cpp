@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 
 #include "app/board_view.h"
+#include "app/engine_game.h"
 #include "app/kept_image.h"
 #include "app/language.h"
 #include "app/record_exchange.h"
@@ -196,6 +197,7 @@ void MainWindow::BuildMenus() {
   controls_->SetCheckAction(MenuCheck::LEVEL3,
                             AddItem(level, "LEVEL3", "LEVEL3", LEVEL3_Click, true));
   AddItem(taikyoku, QT_TRANSLATE_NOOP("Menu", "終わり"), "OWARI", OWARI_Click);
+  BuildEngineMenu(taikyoku);
   // Resigning, for games under standard rules, after the designed items.
   AddItem(taikyoku, QT_TRANSLATE_NOOP("Menu", "投了"), "TOURYOU", TOURYOU_Click);
 
@@ -248,6 +250,28 @@ void MainWindow::BuildMenus() {
 
   // その他: the about box.
   AddItem(nullptr, QT_TRANSLATE_NOOP("Menu", "その他"), "VER", VER_Click);
+}
+
+void MainWindow::BuildEngineMenu(QMenu* taikyoku) {
+  engine_game_ = std::make_unique<EngineGame>(*form_, this);
+  QMenu* engine = AddMenu(taikyoku, QT_TRANSLATE_NOOP("Menu", "対局(ｴﾝｼﾞﾝ)"), "ENGINE");
+  // Each item is an event of the window like the designed ones.
+  auto add = [&](const char* caption, const char* name, auto handler) {
+    QAction* a = engine->addAction(QString());
+    a->setObjectName(QString::fromUtf8(name));
+    SetSourceCaption(a, caption);
+    a->setParent(this);
+    connect(a, &QAction::triggered, this, [this, handler] {
+      kazeban::処理ガード guard(*form_);
+      if (!guard) return;
+      kazeban::パネル_隠す(*form_);
+      handler();
+    });
+  };
+  add(QT_TRANSLATE_NOOP("Menu", "先手"), "ENGINE_SENTE", [this] { engine_game_->Start(true); });
+  add(QT_TRANSLATE_NOOP("Menu", "後手"), "ENGINE_GOTE", [this] { engine_game_->Start(false); });
+  add(QT_TRANSLATE_NOOP("Menu", "ｴﾝｼﾞﾝ設定…"), "ENGINE_SETTINGS",
+      [this] { EngineSettingsDialog(this); });
 }
 
 void MainWindow::ConnectPanel() {

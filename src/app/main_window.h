@@ -12,6 +12,7 @@
 class QAction;
 class QMenu;
 class BoardView;
+class EngineGame;
 class KeptImage;
 class RecordExchange;
 class RecordPanel;
@@ -73,6 +74,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  // 対局(ｴﾝｼﾞﾝ): games against a USI engine, after the designed items of 対局.
+  void BuildEngineMenu(QMenu* taikyoku);
   // The record panel's lists and button to their handlers.
   void ConnectPanel();
   // The journal of the games played, when it is on.
@@ -92,6 +95,7 @@ class MainWindow : public QMainWindow {
   QString journal_folder_;
   std::unique_ptr<RecordExchange> exchange_;
   std::unique_ptr<Translations> translations_;
+  std::unique_ptr<EngineGame> engine_game_;
 };
 
 // Marks a menu's or an item's caption as the source text it is translated from.

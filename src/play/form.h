@@ -60,6 +60,7 @@ class 音声警告 : public SoundWarning {
 };
 
 struct Form1;
+class エンジン窓口;
 
 // Told of every move made in a game, the person's and the computer's, once it is on
 // the board and in the record and before the game can end; the window's journal keeps
@@ -122,6 +123,10 @@ struct Form1 {
   // a record read): moves made after a change belong to another game than the ones
   // before it.
   int 記録の世代 = 0;
+
+  // The window's runner of USI engines, and the name of the engine of the game.
+  エンジン窓口* エンジン = nullptr;
+  std::string エンジン名;
 
   bool 終了済 = false;  // the program is ending: no handler runs any more
   bool 処理中 = false;  // a handler is running (one of its modal boxes may be open)

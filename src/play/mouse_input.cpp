@@ -10,6 +10,7 @@
 #include "display/piece_drawing.h"
 #include "display/text_drawing.h"
 #include "play/computer_turn.h"
+#include "play/engine_turn.h"
 #include "play/game_end.h"
 #include "play/standard_game.h"
 #include "play/start_up.h"
@@ -116,7 +117,11 @@ void 対局外(Form1& f) {
   f.controls.MessageOK(KZ_TR("Message", "再開"), KZ_TR("Message", "OKですか？"));
   const bool 上の番 = s.KIFU_SUU < s.KIFU_SAIGO ? UEの駒(s.KIFU_NARI[s.KIFU_SUU + 1])
                                                 : SITAの駒(s.KIFU_NARI[s.KIFU_SUU]);
-  if (上の番 && s.TAIKYOKU_SYU == TAI_COM) {
+  if (上の番 && s.TAIKYOKU_SYU == TAI_ENGINE) {
+    // The engine is asked again; it answers later.
+    s.TEBAN = s.SITA_SENGO;
+    エンジン対局_人が指した(f);
+  } else if (上の番 && s.TAIKYOKU_SYU == TAI_COM) {
     // The computer makes its move; the person then moves, unless the game ended.
     if (対局続行(com_ban(f))) s.TEBAN = s.SITA_SENGO;
   } else if (上の番) {
@@ -250,6 +255,11 @@ void 二度目のクリック(Form1& f, int button, int c, int r) {
   // Under standard rules the game ends only by mate or repetition; otherwise the
   // computer replies or the other person is to move.
   if (標準ルールか(f)) {
+    // Against an engine the end is judged there, and the engine answers later.
+    if (s.TAIKYOKU_SYU == TAI_ENGINE) {
+      エンジン対局_人が指した(f);
+      return;
+    }
     if (!標準_手の後(f)) return;
     if (s.TAIKYOKU_SYU == TAI_COM) {
       (void)com_ban(f);
@@ -349,6 +359,9 @@ void Form_MouseDown(Form1& f, int button, int /*shift*/, double x, double y) {
     対局外(f);
     return;
   }
+
+  // While the engine thinks, the board is not the person's.
+  if (f.s.TAIKYOKU_SYU == TAI_ENGINE && f.s.TEBAN == f.s.UE_SENGO) return;
 
   // B1. The influence survey, which also finds where the kings stand now.
   勢力調査(f.s, f.勢力);

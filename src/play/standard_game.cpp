@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "display/translatable.h"
+#include "play/engine_turn.h"
 #include "play/game_end.h"
 #include "rules/pieces.h"
 #include "storage/replay.h"
@@ -205,6 +206,11 @@ void TOURYOU_Click(Form1& f) {
   }
   if (!f.controls.MessageYesNo(KZ_TR("Message", "投了"), KZ_TR("Message", "投了しますか？")))
     return;
+  // Against an engine the person resigns, even while the engine thinks.
+  if (エンジン対局中(f)) {
+    エンジン対局_人の投了(f);
+    return;
+  }
   (void)標準_投了(f);
 }
 

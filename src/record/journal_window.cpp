@@ -6,9 +6,18 @@
 namespace kazeban {
 namespace {
 
-// Text2 the game's name, Text3 the first player's, Text4 the second player's.
+// Text2 the game's name, Text3 the first player's, Text4 the second player's. Against
+// an engine, an empty box names the person and the engine.
 記録の名前 箱の名前(const Form1& f) {
-  return {f.controls.PanelText(2), f.controls.PanelText(3), f.controls.PanelText(4)};
+  記録の名前 n{f.controls.PanelText(2), f.controls.PanelText(3), f.controls.PanelText(4)};
+  if (f.s.TAIKYOKU_SYU == TAI_ENGINE) {
+    const bool 人が先手 = f.s.SITA_SENGO == SENTE;
+    std::string& person = 人が先手 ? n.先手 : n.後手;
+    std::string& engine = 人が先手 ? n.後手 : n.先手;
+    if (person.empty()) person = f.由来.下側の名;
+    if (engine.empty()) engine = f.由来.上側の名;
+  }
+  return n;
 }
 
 // The first failure of a game, in a box; the game goes on.

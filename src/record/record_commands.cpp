@@ -134,9 +134,14 @@ void Command1_Click(Form1& f) {
 
   // 3. The names as the file holds them: the top side's player, then the bottom
   // side's, whichever of them moved first.
-  const std::string first = f.controls.PanelText(3);
-  const std::string second = f.controls.PanelText(4);
+  // Against an engine, an empty box names the person and the engine.
+  std::string first = f.controls.PanelText(3);
+  std::string second = f.controls.PanelText(4);
   const bool sita_first = s.SITA_SENGO == SENTE;
+  if (s.TAIKYOKU_SYU == TAI_ENGINE) {
+    if (first.empty()) first = sita_first ? f.由来.下側の名 : f.由来.上側の名;
+    if (second.empty()) second = sita_first ? f.由来.上側の名 : f.由来.下側の名;
+  }
   const 棋譜データ data = 棋譜_記録から(s, f.controls.PanelText(2), sita_first ? second : first,
                                         sita_first ? first : second);
 

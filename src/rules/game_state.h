@@ -27,8 +27,9 @@ inline constexpr int SENTE = 6;
 inline constexpr int GOTE = 7;
 
 // Game types.
-inline constexpr int TAI_MAN = 0;  // person against person
-inline constexpr int TAI_COM = 1;  // person (SITA) against the computer (UE)
+inline constexpr int TAI_MAN = 0;     // person against person
+inline constexpr int TAI_COM = 1;     // person (SITA) against the computer (UE)
+inline constexpr int TAI_ENGINE = 2;  // person (SITA) against a USI engine (UE)
 
 // Piece codes. KARA is an empty square; K_LOGO asks the picture routine for the title.
 inline constexpr int KARA = 0;
