@@ -110,6 +110,50 @@
         <source>棋譜の書出</source>
         <translation>Export the record</translation>
     </message>
+    <message>
+        <source>ｴﾝｼﾞﾝ設定</source>
+        <translation>Engine settings</translation>
+    </message>
+    <message>
+        <source>追加…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝ</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>1手の時間</source>
+        <translation>Time per move</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝが見つかりません</source>
+        <translation>No engine found</translation>
+    </message>
+    <message>
+        <source>読込中…</source>
+        <translation>Reading…</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1295,6 +1339,102 @@ The game can go on.</translation>
     <message>
         <source>投了しますか？</source>
         <translation>Do you resign?</translation>
+    </message>
+    <message>
+        <source>%1
+ここまでの対局は記録されています</source>
+        <translation>%1
+The game so far is kept in the journal.</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝの指し手が読めません: %1</source>
+        <translation>The engine&apos;s move cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝが反則の手を指しました: %1 (%2)</source>
+        <translation>The engine played an illegal move: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝが %1 に答えません</source>
+        <translation>The engine does not answer %1</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝが終了しました (%1)</source>
+        <translation>The engine has stopped (%1)</translation>
+    </message>
+    <message>
+        <source>起動できません: %1</source>
+        <translation>cannot be started: %1</translation>
+    </message>
+    <message>
+        <source>終了コード %1</source>
+        <translation>exit status %1</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝが終了しました</source>
+        <translation>The engine has stopped</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝの出力が読めません</source>
+        <translation>The engine&apos;s output cannot be read</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝが時間内に指しません</source>
+        <translation>The engine did not move in time</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝが止まりません</source>
+        <translation>The engine does not stop</translation>
+    </message>
+    <message>
+        <source>異常終了</source>
+        <translation>crashed</translation>
+    </message>
+    <message>
+        <source>出力が読めません</source>
+        <translation>unreadable output</translation>
+    </message>
+    <message>
+        <source>(なし)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>USIｴﾝｼﾞﾝが見つかりません
+fairy-stockfish を入れるか、ｴﾝｼﾞﾝ設定で選んで下さい</source>
+        <translation>No USI engine was found.
+Install fairy-stockfish, or choose one in Engine settings.</translation>
+    </message>
+    <message>
+        <source>対局の結果を記録できません
+%1
+%2</source>
+        <translation>The result of the game cannot be kept in the journal.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>ｴﾝｼﾞﾝ</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>「%1」はすでにあります。
+置き換えますか？</source>
+        <translation>"%1" already exists.
+Replace it?</translation>
+    </message>
+    <message>
+        <source>%1手目からあとは KAZEBAN だけが読める形で書き出しました
+%2</source>
+        <translation>Moves from move %1 on were written in a form only KAZEBAN reads.
+%2</translation>
+    </message>
+    <message>
+        <source>前回の対局</source>
+        <translation>Last game</translation>
+    </message>
+    <message>
+        <source>記録された対局がありません</source>
+        <translation>No game has been kept yet</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,8 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP(
         "Message", "USIｴﾝｼﾞﾝが見つかりません\nfairy-stockfish を入れるか、ｴﾝｼﾞﾝ設定で選んで下さい"),
     QT_TRANSLATE_NOOP("Message", "対局の結果を記録できません\n%1\n%2"),
+    QT_TRANSLATE_NOOP("Message", "「%1」はすでにあります。\n置き換えますか？"),
+    QT_TRANSLATE_NOOP("Message", "%1手目からあとは KAZEBAN だけが読める形で書き出しました\n%2"),
     QT_TRANSLATE_NOOP("Message", "%1の勝ちです"),
     QT_TRANSLATE_NOOP("Message", "%1手目からあとは書き出していません\n%2"),
     QT_TRANSLATE_NOOP("Message", "対局を記録できません\n%1\n%2\n対局はこのまま続けられます"),

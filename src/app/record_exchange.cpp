@@ -157,7 +157,8 @@ void RecordExchange::LastGame() {
     kazeban::処理ガード guard(f);
     if (!guard) return;
     kazeban::パネル_隠す(f);
-    kazeban::拒否(f, "前回の対局", "記録された対局がありません");
+    kazeban::拒否(f, QT_TRANSLATE_NOOP("Message", "前回の対局"),
+                  QT_TRANSLATE_NOOP("Message", "記録された対局がありません"));
     return;
   }
   window_.OpenFile(path);
