@@ -44,8 +44,7 @@ struct 読み手の土台 {
 
   // Refuses the text at `line`; always false.
   bool 拒否(int line, std::string_view why);
-  // Checks the move against p and plays it; `text` names it in a refusal. Past
-  // KIFU_MAX moves the reading ends with 打切り set.
+  // Checks the move against p and plays it; `text` names it in a refusal.
   bool 手を加える(int line, const 棋譜の手& m, std::string_view text);
 };
 

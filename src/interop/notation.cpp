@@ -75,11 +75,6 @@ bool 読み手の土台::拒否(int line, std::string_view why) {
 bool 読み手の土台::手を加える(int line, const 棋譜の手& m, std::string_view text) {
   const 標準判定結果 j = 標準判定(p, m);
   if (j != 標準判定結果::合法) return 拒否(line, std::string(text) + ": " + 標準判定の説明(j));
-  if (static_cast<int>(g.手.size()) >= KIFU_MAX) {
-    r.打切り = true;
-    終わった = true;
-    return true;
-  }
   g.手.push_back(m);
   指す(p, m);
   return true;

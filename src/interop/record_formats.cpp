@@ -1,5 +1,7 @@
 #include "interop/record_formats.h"
 
+#include <iconv.h>
+
 #include "interop/formats_internal.h"
 #include "interop/sfen.h"
 #include "rules/pieces.h"
@@ -46,8 +48,36 @@ bool UTF8か(std::string_view s) {
   return true;
 }
 
+// EUC-JP bytes as UTF-8, or false when they are not EUC-JP. Old server logs wrote
+// their comments in it.
+bool EUCJPから(std::string_view bytes, std::string& out) {
+  // CP932's Japanese text always has lead bytes 0x81..0x9F (kana, most kanji), which
+  // EUC-JP never uses but for its two shift bytes.
+  bool high = false;
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x80 && b <= 0xA0 && b != 0x8E && b != 0x8F) return false;
+    high = high || b >= 0x80;
+  }
+  if (!high) return false;
+  const iconv_t cd = iconv_open("UTF-8", "EUC-JP");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  std::string in(bytes);
+  out.assign(in.size() * 3 / 2 + 16, '\0');
+  char* src = in.data();
+  size_t left = in.size();
+  char* dst = out.data();
+  size_t room = out.size();
+  const size_t done = iconv(cd, &src, &left, &dst, &room);
+  iconv_close(cd);
+  if (done == static_cast<size_t>(-1) || left != 0) return false;
+  out.resize(out.size() - room);
+  return true;
+}
+
 // The text of a record in UTF-8: a BOM or well-formed UTF-8 is taken as UTF-8
-// (".kifu", "#KIF version=2.0 encoding=UTF-8", CSA V3.0), anything else as CP932.
+// (".kifu", "#KIF version=2.0 encoding=UTF-8", CSA V3.0), then EUC-JP where the bytes
+// can be nothing else, anything else as CP932.
 std::string 文書(std::string_view bytes, bool& utf8) {
   utf8 = false;
   if (bytes.starts_with("\xEF\xBB\xBF")) {
@@ -58,6 +88,8 @@ std::string 文書(std::string_view bytes, bool& utf8) {
     for (const char c : bytes) utf8 = utf8 || static_cast<unsigned char>(c) >= 0x80;
     return std::string(bytes);
   }
+  std::string euc;
+  if (EUCJPから(bytes, euc)) return euc;
   return CP932文書からUTF8(bytes);
 }
 
@@ -222,10 +254,6 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
   r.棋譜.開始局面 = s.局面;
   r.棋譜.手合割 = 手合割の名(s.局面);
   r.棋譜.手 = s.手;
-  if (static_cast<int>(r.棋譜.手.size()) > KIFU_MAX) {
-    r.棋譜.手.resize(KIFU_MAX);
-    r.打切り = true;
-  }
   r.成功 = true;
   return r;
 }
@@ -264,9 +292,11 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
     }
     case 棋譜形式::SFEN:
     case 棋譜形式::USI: {
+      // A foul that ended the game is no move an engine takes: both stop before it.
       Position p = g.開始局面;
       std::string moves;
-      for (size_t k = 0; k < g.手.size(); ++k) {
+      const size_t count = g.最終手反則 && !g.手.empty() ? g.手.size() - 1 : g.手.size();
+      for (size_t k = 0; k < count; ++k) {
         const 標準判定結果 j = 標準判定(p, g.手[k]);
         if (j != 標準判定結果::合法) {
           r.理由 = std::to_string(k + 1) + "手目: " + 標準判定の説明(j);
@@ -277,7 +307,7 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
         指す(p, g.手[k]);
       }
       if (format == 棋譜形式::SFEN) {
-        r.バイト列 = SFEN_局面(p, static_cast<int>(g.手.size()) + 1) + "\n";
+        r.バイト列 = SFEN_局面(p, static_cast<int>(count) + 1) + "\n";
       } else {
         r.バイト列 = 同一局面(g.開始局面, 平手局面()) ? "position startpos"
                                                       : "position sfen " + SFEN_局面(g.開始局面);
