@@ -422,7 +422,7 @@ void 累計を付ける(対局棋譜& g) {
     }
   }
   if (!k.記録あり && k.g.手.empty()) {
-    k.r.理由 = "1行目: 棋譜ではありません";
+    k.r.理由 = "1行目: 棋譜ではありません（指し手も局面も見出しもありません）";
     return k.r;
   }
   if (!k.開始(static_cast<int>(lines.size()))) return k.r;

@@ -204,6 +204,29 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
   return out;
 }
 
+// The headers of KIF and KI2 files: one of them, the head of the move table, a move or
+// a board makes a record of a text; a text with none (a settings file, a list of
+// users) is none.
+constexpr std::string_view KIFの見出し名[] = {
+    "開始日時", "終了日時", "対局日", "棋戦",     "戦型",       "手合割",     "先手", "後手",
+    "下手",     "上手",     "場所",   "持ち時間", "消費時間",   "表題",       "作者", "作品名",
+    "出典",     "備考",     "記録係", "解説",     "先手の持駒", "後手の持駒", "手数"};
+
+bool 棋譜のある文書か(const 対局棋譜& g, const std::vector<行>& lines) {
+  if (!g.手.empty() || !g.終局.empty() || !同一局面(g.開始局面, 平手局面())) return true;
+  for (const 行& l : lines) {
+    const std::string_view t = 空白除去(l.文);
+    if (t.starts_with("手数--")) return true;  // the head of the move table
+    for (const std::string_view name : KIFの見出し名) {
+      if (t.starts_with(name) &&
+          (t.substr(name.size()).starts_with("：") || t.substr(name.size()).starts_with(":"))) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 対局棋譜読込結果 対局棋譜_解析(std::string_view bytes, std::string_view fileName) {
@@ -216,6 +239,11 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
       return 棋譜ファイルの読込(bytes);
     case 読み方::KIF:
       r = KIF_読込(text);
+      if (r.成功 && !棋譜のある文書か(r.棋譜, lines)) {
+        r = {};
+        r.理由 = "1行目: 棋譜ではありません（指し手も局面も見出しもありません）";
+        return r;
+      }
       if (r.形式 == 棋譜形式::KIF && utf8) r.形式 = 棋譜形式::KIFU;
       return r;
     case 読み方::CSA:
