@@ -125,7 +125,6 @@ struct CSA読み手 : 読み手の土台 {
   // A comment line: the start's before the first move, a move's after it, the
   // record's closing words after the end word.
   void 注釈(std::string_view text) {
-    記録あり = true;
     std::string& to = 終わった       ? g.終局コメント
                       : g.手.empty() ? g.開始コメント
                                      : 最後の注記().コメント;
@@ -452,26 +451,31 @@ void 時間を書く(std::string& out, const 手の注記& n) {
   out += std::to_string(n.消費秒);
 }
 
-// The headers CSA has a place for, from the named fields first, then from the kept
-// header lines: KIF's names for them, or a key CSA itself wrote (plain capitals).
+// The headers CSA has a place for, in the order kept: KIF's names for them, or a key
+// CSA itself wrote (plain capitals). The game's name and date come from their fields,
+// first when no kept header holds them.
 void 見出しを書く(std::string& out, const 対局棋譜& g) {
   out += "N+" + g.先手名 + "\r\nN-" + g.後手名 + "\r\n";
-  if (!g.棋戦.empty()) out += "$EVENT:" + g.棋戦 + "\r\n";
-  if (!g.開始日時.empty()) out += "$START_TIME:" + g.開始日時 + "\r\n";
+  const auto kept = [&](std::string_view key) {
+    return std::any_of(g.見出し.begin(), g.見出し.end(),
+                       [&](const auto& h) { return h.first == key; });
+  };
+  if (!g.棋戦.empty() && !kept("棋戦")) out += "$EVENT:" + g.棋戦 + "\r\n";
+  if (!g.開始日時.empty() && !kept("開始日時")) out += "$START_TIME:" + g.開始日時 + "\r\n";
   for (const auto& [key, value] : g.見出し) {
     std::string_view csa;
     for (const 見出し対応& h : 見出し表) {
       if (h.kif == key) csa = h.csa;
     }
-    if (csa == "EVENT" || csa == "START_TIME") continue;  // written above
     const bool own = !key.empty() && std::all_of(key.begin(), key.end(), [](char c) {
       return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '+' || c == '-';
     });
     if (csa.empty() && own) csa = key;
-    if (csa.empty() || value.find_first_of("\r\n") != std::string::npos) continue;
+    const std::string& v = csa == "EVENT" ? g.棋戦 : csa == "START_TIME" ? g.開始日時 : value;
+    if (csa.empty() || v.find_first_of("\r\n") != std::string::npos) continue;
     out += "$";
     out += csa;
-    out += ":" + value + "\r\n";
+    out += ":" + v + "\r\n";
   }
 }
 
