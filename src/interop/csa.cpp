@@ -243,7 +243,7 @@ struct CSA読み手 : 読み手の土台 {
       const size_t colon = s.find(':');
       if (colon == std::string_view::npos) return true;
       const std::string_view key = s.substr(1, colon - 1);
-      const std::string_view value = s.substr(colon + 1);
+      const std::string_view value = 詰める(s.substr(colon + 1));
       if (key == "EVENT") g.棋戦 = std::string(value);
       if (key == "START_TIME") g.開始日時 = std::string(value);
       std::string_view kif = key;
@@ -435,7 +435,8 @@ namespace {
 
 // Comment lines as "'*..." (the form other programs take as the move's comment).
 void 注釈を書く(std::string& out, std::string_view c) {
-  while (!c.empty()) {
+  if (c.empty()) return;
+  for (;;) {
     const size_t e = c.find('\n');
     out += "'*";
     out += c.substr(0, e);
@@ -566,6 +567,14 @@ void 見出しを書く(std::string& out, const 対局棋譜& g) {
     out += p.toMove == Color::White ? "%+ILLEGAL_ACTION" : "%-ILLEGAL_ACTION";
     時間を書く(out, g.終局注記);
     out += "\r\n";
+  } else if (g.終局.empty() && g.結果 != 対局結果::不明) {
+    // A result without its end word (KI2's "まで…の勝ち"): the loser resigned.
+    const bool moverWon = (g.結果 == 対局結果::先手勝ち) == (p.toMove == Color::White);
+    if (g.結果 == 対局結果::引き分け || moverWon) {
+      out += g.結果 == 対局結果::引き分け ? "%HIKIWAKE" : "%TORYO";
+      時間を書く(out, g.終局注記);
+      out += "\r\n";
+    }
   } else if (!g.終局.empty()) {
     std::string_view word;
     for (const 終局対応& e : 終局表) {
