@@ -109,7 +109,7 @@ struct CSA読み手 : 読み手の土台 {
     if (始まった) return true;
     始まった = true;
     p = 局面(盤, 手番);
-    const char* flaw = 局面の不備(p);
+    const char* flaw = 開始局面の不備(p);
     if (*flaw != '\0') return 拒否(line, std::string("局面: ") + flaw);
     g.開始局面 = p;
     g.手合割 = 手合割の名(p);
@@ -299,7 +299,6 @@ struct CSA読み手 : 読み手の土台 {
     if (!開始(line)) return false;
     記録あり = true;
     if (s.size() != 7) return 拒否(line, "指し手が読めません: " + std::string(s.substr(0, 16)));
-    if (g.最終手反則) return 拒否(line, std::string(s) + ": 反則の手の後に指し手があります");
     const bool black = s.front() == '+';
     if (black != (p.toMove == Color::Black)) return 拒否(line, std::string(s) + ": 手番が違います");
     int kind = 0;
@@ -328,17 +327,8 @@ struct CSA読み手 : 読み手の土台 {
       m = 盤上の手(p, fi, fj, ti, tj, after != code);
       if (m.NARI != after) return 拒否(line, std::string(s) + ": 移動元の駒と合いません");
     }
-    // A move the pieces can make but standard shogi forbids ends the game: its mover
-    // lost by it, and nothing but the end word may follow.
-    const 標準判定結果 j = 標準判定(p, m);
-    if (j != 標準判定結果::合法 && j != 標準判定結果::不正) {
-      g.手.push_back(m);
-      指す(p, m);
-      g.最終手反則 = true;
-      g.終局 = "反則勝ち";
-      g.結果 = p.toMove == Color::Black ? 対局結果::先手勝ち : 対局結果::後手勝ち;
-      return true;
-    }
+    // A foul (a move the pieces can make that standard shogi forbids) is kept as the
+    // game's last move; nothing but the end word may follow it.
     return 手を加える(line, m, s);
   }
 
@@ -355,7 +345,6 @@ struct CSA読み手 : 読み手の土台 {
     }
     if (word.empty()) return 拒否(line, "終局の語が読めません: " + std::string(s.substr(0, 24)));
     終わった = true;
-    if (g.最終手反則) return true;  // the foul decided the game already
     g.終局 = std::string(word);
     g.結果 = s == "%HIKIWAKE" ? 対局結果::引き分け : 終局の結果(word, p.toMove);
     return true;
@@ -396,7 +385,10 @@ void 累計を付ける(対局棋譜& g) {
   const std::vector<行> lines = 行に分ける(text);
   for (const 行& l : lines) {
     std::string_view t = l.文;
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    // A comment keeps its blanks; statements lose the ones after them.
+    while (!t.starts_with("'") && !t.empty() && (t.back() == ' ' || t.back() == '\t')) {
+      t.remove_suffix(1);
+    }
     if (t == "/") break;  // a second game follows
     // Names and fields may hold commas; other lines are statements separated by them,
     // and a comment there takes the rest of the statement.
@@ -407,7 +399,7 @@ void 累計を付ける(対局棋譜& g) {
     // A comment line keeps its commas; a comment after a statement (padded server
     // logs: "+7776FU  ,T0  ,'...") ends at the next comma.
     for (bool whole = true; !t.empty(); whole = false) {
-      const std::string_view rest = 詰める(t);
+      const std::string_view rest = whole && t.starts_with("'") ? t : 詰める(t);
       const bool comment = rest.starts_with("'");
       const size_t comma = comment && whole ? std::string_view::npos : rest.find(',');
       std::string_view said;
@@ -425,6 +417,7 @@ void 累計を付ける(対局棋譜& g) {
     return k.r;
   }
   if (!k.開始(static_cast<int>(lines.size()))) return k.r;
+  if (k.g.最終手反則) k.反則の終局(k.g.終局, k.p.toMove);
   累計を付ける(k.g);
   k.r.形式 = 棋譜形式::CSA;
   k.r.成功 = true;

@@ -27,7 +27,11 @@ std::string_view 空白除去(std::string_view s);
 // The next UTF-8 character of s, removed from it; empty when s is.
 std::string_view 一字(std::string_view& s);
 
-// "5行目: why".
+// At most the first `bytes` bytes of s (cut between characters), with "…" when cut.
+inline constexpr size_t 理由の長さ = 120;
+std::string 引用(std::string_view s, size_t bytes);
+
+// "5行目: why", why cut to its first 理由の長さ bytes.
 std::string 行の理由(int line, std::string_view why);
 
 // What every reader of moves keeps: the result being read, the position the next move
@@ -44,8 +48,17 @@ struct 読み手の土台 {
 
   // Refuses the text at `line`; always false.
   bool 拒否(int line, std::string_view why);
-  // Checks the move against p and plays it; `text` names it in a refusal.
+  // Checks the move against p, adds it to `moves` and plays it; `text` names it in a
+  // refusal. A move no piece can make is refused; a foul (反則か) is kept and sets
+  // `foul`, and any move after it is refused. Games of any length are read.
+  bool 手を加える(int line, const 棋譜の手& m, std::string_view text, std::vector<棋譜の手>& moves,
+                  bool& foul);
+  // The same for the main line (g.手, g.最終手反則).
   bool 手を加える(int line, const 棋譜の手& m, std::string_view text);
+  // Once a line that ended in a foul is read: its end word 反則勝ち when it gave none,
+  // and the game's result from it when the record named none. toMove: the side to
+  // move after the foul.
+  void 反則の終局(std::string& word, Color toMove);
 };
 
 // Kind 1..7 (P L N S G B R), 8 for the king, of a Japanese piece name, with whether
@@ -71,7 +84,8 @@ std::string 漢数字で(int n);
 対局結果 終局の結果(std::string_view word, Color toMove);
 bool 終局語か(std::string_view word);
 
-// The position after the game's moves, or the position before move `upTo`.
+// The position after the game's moves, or the position before move `upTo`; never past
+// a foul (最終手反則): the position before it stands for the end of such a game.
 Position 局面の後(const 対局棋譜& game, size_t upTo);
 
 // Per-format readers over the text in UTF-8 and writers into UTF-8 text.

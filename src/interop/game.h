@@ -34,14 +34,20 @@ struct 手の注記 {
   bool operator==(const 手の注記&) const = default;
 };
 
-// A line of play that branches from another: its first move replaces move 分岐 of the
-// line it hangs from (0 = that line's first move). Variations of a variation hang
-// from it in turn, in the order the record gives them.
+// A line of play that branches from another: its first move replaces the move at index
+// 分岐 of the line it hangs from (0 = that line's first move; 手.size() of that line =
+// an alternative to its end). Its moves are played from the position before that
+// move, so its first move is move number (start of the parent line) + 分岐, the main
+// line starting at move 1. Variations of a variation hang from it in turn; the
+// variations of one line are kept in the order the record gives them.
 struct 変化手順 {
   size_t 分岐 = 0;
   std::vector<棋譜の手> 手;
   std::vector<手の注記> 注記;  // parallel to 手; may be shorter (missing = none)
   std::vector<変化手順> 変化;
+  std::string 終局;         // the line's end word, as for the main line; may be empty
+  手の注記 終局注記;        // the end line's time and the comment after it
+  bool 最終手反則 = false;  // as for the main line
 
   bool operator==(const 変化手順&) const = default;
 };
@@ -61,14 +67,15 @@ struct 対局棋譜 {
   // Kept so that nothing a record holds is lost in a conversion.
   std::vector<手の注記> 注記;  // parallel to 手; may be shorter (missing = none)
   std::string 開始コメント;    // the comment before the first move
-  手の注記 終局注記;           // the end line's time (and comment, where one follows it)
+  手の注記 終局注記;           // the end line's time (its comment is 終局コメント)
   std::vector<変化手順> 変化;  // variations of the main line, in the record's order
   // Every header line as written (key, value), in order, the ones with fields above
   // included, so that a KIF is written back with all of them.
   std::vector<std::pair<std::string, std::string>> 見出し;
-  // The last move of 手 is a foul (二歩, 打ち歩詰め, 王手放置, 行き所のない駒 …): the
-  // pieces can make it, standard shogi forbids it, and it lost the game (終局 反則負け,
-  // 結果 the other side). A replay stops before it.
+  // The last move of 手 is a foul (二歩, 打ち歩詰め, 王手放置, 行き所のない駒; see 反則か):
+  // the pieces can make it, standard shogi forbids it, and it lost the game. Its end
+  // word is 反則勝ち (said by the side to move after the foul, as KIF writes it) and
+  // 結果 names the other side of the one that fouled. A replay stops before it.
   bool 最終手反則 = false;
   // Played under KAZEBAN's own rule (a move that attacks the king wins): the moves are
   // checked by KAZEBAN's move test, not standard shogi's, and a record written from the

@@ -74,22 +74,45 @@ bool KI2_指し手(const Position& p, std::string_view s, const 棋譜の手* pr
       return false;
     }
   }
-  // 3. The candidates among the legal moves.
+  // 3. The candidates among the legal moves; when none fits, among the fouls (a record
+  // may end with one), which the pieces can make but standard shogi forbids.
   const bool black = p.toMove == Color::Black;
   const int code = 駒コード(kind, black, promoted);
   棋譜の手 list[標準手の最大数];
-  const int n = 合法手一覧(p, list);
+  int n = 合法手一覧(p, list);
   棋譜の手 cand[標準手の最大数];
   int c = 0;
   bool boardMove = false;
-  for (int k = 0; k < n; ++k) {
-    const 棋譜の手& m = list[k];
-    if (m.SAKI_I != ti || m.SAKI_J != tj || m.KOMA != code) continue;
-    const bool drop = m.MOTO_I == 11 || m.MOTO_I == -1;
-    if (打 && !drop) continue;
-    if ((promote == 1) != (m.NARI != m.KOMA)) continue;
-    boardMove = boardMove || !drop;
-    cand[c++] = m;
+  const auto collect = [&] {
+    c = 0;
+    boardMove = false;
+    for (int k = 0; k < n; ++k) {
+      const 棋譜の手& m = list[k];
+      if (m.SAKI_I != ti || m.SAKI_J != tj || m.KOMA != code) continue;
+      const bool drop = m.MOTO_I == 11 || m.MOTO_I == -1;
+      if (打 && !drop) continue;
+      if ((promote == 1) != (m.NARI != m.KOMA)) continue;
+      boardMove = boardMove || !drop;
+      cand[c++] = m;
+    }
+  };
+  collect();
+  if (c == 0) {
+    n = 0;
+    for (int i = 1; i <= 9; ++i) {
+      for (int j = 1; j <= 9; ++j) {
+        if (p.state.BAN[i][j] != code) continue;
+        for (const bool up : {false, true}) {
+          const 棋譜の手 m = 盤上の手(p, i, j, ti, tj, up);
+          if ((m.NARI != m.KOMA) == up && 反則か(標準判定(p, m))) list[n++] = m;
+        }
+      }
+    }
+    if (!promoted && kind != 8) {
+      const 棋譜の手 m = 打つ手(p, kind, ti, tj);
+      if (反則か(標準判定(p, m))) list[n++] = m;
+    }
+    collect();
   }
   // A drop is written without 打 only where no piece on the board could go.
   if (!打 && boardMove) {

@@ -63,8 +63,17 @@ std::string_view 一字(std::string_view& s) {
   return c;
 }
 
+std::string 引用(std::string_view s, size_t bytes) {
+  if (s.size() <= bytes) return std::string(s);
+  size_t n = bytes;
+  while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
+  return std::string(s.substr(0, n)) + "…";
+}
+
 std::string 行の理由(int line, std::string_view why) {
-  return std::to_string(line) + "行目: " + std::string(why);
+  // A reason quotes what it could not read: at most the beginning of it, so that one
+  // huge line never floods a message box or a terminal.
+  return std::to_string(line) + "行目: " + 引用(why, 理由の長さ);
 }
 
 bool 読み手の土台::拒否(int line, std::string_view why) {
@@ -72,12 +81,28 @@ bool 読み手の土台::拒否(int line, std::string_view why) {
   return false;
 }
 
-bool 読み手の土台::手を加える(int line, const 棋譜の手& m, std::string_view text) {
+bool 読み手の土台::手を加える(int line, const 棋譜の手& m, std::string_view text,
+                              std::vector<棋譜の手>& moves, bool& foul) {
+  if (foul) return 拒否(line, 引用(text, 理由の長さ) + ": 反則の後に指し手があります");
   const 標準判定結果 j = 標準判定(p, m);
-  if (j != 標準判定結果::合法) return 拒否(line, std::string(text) + ": " + 標準判定の説明(j));
-  g.手.push_back(m);
+  if (j == 標準判定結果::不正) {
+    return 拒否(line, 引用(text, 理由の長さ) + ": " + 標準判定の説明(j));
+  }
+  // A foul is kept as the line's last move and played all the same, so that the side
+  // to move (the one whose end word follows) is right; nothing may follow it.
+  foul = 反則か(j);
+  moves.push_back(m);
   指す(p, m);
   return true;
+}
+
+bool 読み手の土台::手を加える(int line, const 棋譜の手& m, std::string_view text) {
+  return 手を加える(line, m, text, g.手, g.最終手反則);
+}
+
+void 読み手の土台::反則の終局(std::string& word, Color toMove) {
+  if (word.empty()) word = "反則勝ち";
+  if (g.結果 == 対局結果::不明) g.結果 = 終局の結果(word, toMove);
 }
 
 namespace {
@@ -260,7 +285,8 @@ bool 終局語か(std::string_view word) {
 
 Position 局面の後(const 対局棋譜& game, size_t upTo) {
   Position p = game.開始局面;
-  for (size_t k = 0; k < upTo && k < game.手.size(); ++k) 指す(p, game.手[k]);
+  const size_t playable = game.手.size() - (game.最終手反則 && !game.手.empty() ? 1 : 0);
+  for (size_t k = 0; k < upTo && k < playable; ++k) 指す(p, game.手[k]);
   return p;
 }
 
@@ -278,8 +304,10 @@ struct 手合割 {
 };
 
 // White's pieces on row 1 from column 1: lance, knight, silver, gold, king, gold,
-// silver, knight, lance; its rook on (2, 2), its bishop on (8, 2). The stronger
-// player's left is the standard file 1 side, KAZEBAN column 9.
+// silver, knight, lance; its rook on (2, 2), its bishop on (8, 2). The names follow
+// the common convention: 香落ち takes the lance of file 1 (KAZEBAN column 9), 五枚落ち
+// adds the knight of file 8 (column 2) to 四枚落ち and 左五枚落ち the one of file 2
+// (column 8), 左七枚落ち takes the silver of file 3 (column 7) from 六枚落ち.
 constexpr 手合割 手合割表[] = {
     {"香落ち", 1, {{9, 1}}},
     {"右香落ち", 1, {{1, 1}}},
@@ -289,8 +317,8 @@ constexpr 手合割 手合割表[] = {
     {"二枚落ち", 2, {{2, 2}, {8, 2}}},
     {"三枚落ち", 3, {{2, 2}, {8, 2}, {9, 1}}},
     {"四枚落ち", 4, {{2, 2}, {8, 2}, {9, 1}, {1, 1}}},
-    {"五枚落ち", 5, {{2, 2}, {8, 2}, {9, 1}, {1, 1}, {8, 1}}},
-    {"左五枚落ち", 5, {{2, 2}, {8, 2}, {9, 1}, {1, 1}, {2, 1}}},
+    {"五枚落ち", 5, {{2, 2}, {8, 2}, {9, 1}, {1, 1}, {2, 1}}},
+    {"左五枚落ち", 5, {{2, 2}, {8, 2}, {9, 1}, {1, 1}, {8, 1}}},
     {"六枚落ち", 6, {{2, 2}, {8, 2}, {9, 1}, {1, 1}, {8, 1}, {2, 1}}},
     {"左七枚落ち", 7, {{2, 2}, {8, 2}, {9, 1}, {1, 1}, {8, 1}, {2, 1}, {7, 1}}},
     {"右七枚落ち", 7, {{2, 2}, {8, 2}, {9, 1}, {1, 1}, {8, 1}, {2, 1}, {3, 1}}},

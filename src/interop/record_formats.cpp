@@ -1,6 +1,7 @@
 #include "interop/record_formats.h"
 
 #include <iconv.h>
+#include <cctype>
 
 #include "interop/formats_internal.h"
 #include "interop/sfen.h"
@@ -75,18 +76,72 @@ bool EUCJPから(std::string_view bytes, std::string& out) {
   return true;
 }
 
-// The text of a record in UTF-8: a BOM or well-formed UTF-8 is taken as UTF-8
-// (".kifu", "#KIF version=2.0 encoding=UTF-8", CSA V3.0), then EUC-JP where the bytes
-// can be nothing else, anything else as CP932.
+// The length of the well-formed UTF-8 character of more than one byte at the start of
+// s, or 0.
+size_t UTF8の字(std::string_view s) {
+  if (s.empty() || static_cast<unsigned char>(s.front()) < 0x80) return 0;
+  const auto b = static_cast<unsigned char>(s.front());
+  const size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+  return n <= s.size() && UTF8か(s.substr(0, n)) ? n : 0;
+}
+
+// Whether the record says it is UTF-8: a BOM, or "encoding=UTF-8" on a comment line at
+// its start ("#KIF version=2.0 encoding=UTF-8", CSA's "'encoding=UTF-8").
+bool UTF8と宣言(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return true;
+  std::string head(bytes.substr(0, 512));
+  for (char& c : head) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const size_t at = head.find("encoding=utf-8");
+  if (at == std::string::npos) return false;
+  const size_t line = head.find_last_of("\r\n", at);
+  const char first = head[line == std::string::npos ? 0 : line + 1];
+  return first == '#' || first == '\'';
+}
+
+// The text of a record in UTF-8: well-formed UTF-8 is taken as UTF-8 (".kifu", CSA
+// V3.0); a record declared UTF-8 stays UTF-8 with what cannot be decoded replaced, as
+// long as most of its characters beyond ASCII are UTF-8 (some writers declare UTF-8
+// and write Shift_JIS throughout); then EUC-JP where the bytes can be nothing else,
+// anything else as CP932.
 std::string 文書(std::string_view bytes, bool& utf8) {
   utf8 = false;
-  if (bytes.starts_with("\xEF\xBB\xBF")) {
-    bytes.remove_prefix(3);
-    utf8 = true;
-  }
-  if (utf8 || UTF8か(bytes)) {
+  const bool declared = UTF8と宣言(bytes);
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  if (UTF8か(bytes)) {
     for (const char c : bytes) utf8 = utf8 || static_cast<unsigned char>(c) >= 0x80;
     return std::string(bytes);
+  }
+  if (declared) {
+    size_t good = 0;
+    size_t bad = 0;
+    for (size_t k = 0; k < bytes.size();) {
+      const size_t n = UTF8の字(bytes.substr(k));
+      if (n > 0) {
+        ++good;
+        k += n;
+      } else {
+        bad += static_cast<unsigned char>(bytes[k]) >= 0x80;
+        ++k;
+      }
+    }
+    if (good > bad) {
+      std::string out;
+      out.reserve(bytes.size() + bad * 2);
+      for (size_t k = 0; k < bytes.size();) {
+        const size_t n = UTF8の字(bytes.substr(k));
+        if (n > 0) {
+          out.append(bytes.substr(k, n));
+          k += n;
+        } else if (static_cast<unsigned char>(bytes[k]) >= 0x80) {
+          out += "\xEF\xBF\xBD";  // U+FFFD
+          ++k;
+        } else {
+          out += bytes[k++];
+        }
+      }
+      utf8 = true;
+      return out;
+    }
   }
   std::string euc;
   if (EUCJPから(bytes, euc)) return euc;
@@ -270,7 +325,7 @@ bool 棋譜のある文書か(const 対局棋譜& g, const std::vector<行>& lin
     number = l.番号;
     line = 空白除去(l.文);
   }
-  const SFEN読込結果 s = SFEN_解析(line);
+  const SFEN読込結果 s = SFEN_解析(line, false, true);
   if (!s.成功) {
     r.理由 = 行の理由(number == 0 ? 1 : number, s.理由);
     return r;
@@ -296,7 +351,7 @@ bool 棋譜のある文書か(const 対局棋譜& g, const std::vector<行>& lin
   if (format != 棋譜形式::SFEN && format != 棋譜形式::USI && format != 棋譜形式::棋譜ファイル) {
     for (const auto& f : fields) {
       const CP932変換結果 c = UTF8からCP932(f.値);
-      const bool cp932 = format == 棋譜形式::KIF || format == 棋譜形式::CSA;
+      const bool cp932 = format == 棋譜形式::KIF;  // CSA falls back to UTF-8
       if (!c.成功 && (cp932 || f.値.find_first_of("\r\n") != std::string::npos)) {
         r.理由 = std::string(f.名) + "の名に書けない文字があります: " + c.書けない文字;
         return r;
@@ -310,6 +365,11 @@ bool 棋譜のある文書か(const 対局棋譜& g, const std::vector<行>& lin
       書出結果 t = format == 棋譜形式::CSA ? CSA_書出(g) : KIF_書出(g, format == 棋譜形式::KIFU);
       if (!t.成功 || format == 棋譜形式::KIFU) return t;
       const CP932変換結果 c = UTF8文書からCP932(t.バイト列);
+      if (!c.成功 && format == 棋譜形式::CSA && t.バイト列.starts_with("V2.2\r\n")) {
+        // Text CP932 cannot hold: CSA 3.0, whose files are UTF-8, keeps all of it.
+        t.バイト列.replace(0, 6, "'CSA encoding=UTF-8\r\nV3.0\r\n");
+        return t;
+      }
       if (!c.成功) {
         r.理由 = "CP932 で書けない文字があります: " + c.書けない文字;
         return r;
@@ -323,8 +383,9 @@ bool 棋譜のある文書か(const 対局棋譜& g, const std::vector<行>& lin
       // A foul that ended the game is no move an engine takes: both stop before it.
       Position p = g.開始局面;
       std::string moves;
-      const size_t count = g.最終手反則 && !g.手.empty() ? g.手.size() - 1 : g.手.size();
-      for (size_t k = 0; k < count; ++k) {
+      // A foul that ended the game has no place here: the moves stop before it.
+      const size_t playable = g.手.size() - (g.最終手反則 && !g.手.empty() ? 1 : 0);
+      for (size_t k = 0; k < playable; ++k) {
         const 標準判定結果 j = 標準判定(p, g.手[k]);
         if (j != 標準判定結果::合法) {
           r.理由 = std::to_string(k + 1) + "手目: " + 標準判定の説明(j);
@@ -335,7 +396,7 @@ bool 棋譜のある文書か(const 対局棋譜& g, const std::vector<行>& lin
         指す(p, g.手[k]);
       }
       if (format == 棋譜形式::SFEN) {
-        r.バイト列 = SFEN_局面(p, static_cast<int>(count) + 1) + "\n";
+        r.バイト列 = SFEN_局面(p, static_cast<int>(playable) + 1) + "\n";
       } else {
         r.バイト列 = 同一局面(g.開始局面, 平手局面()) ? "position startpos"
                                                       : "position sfen " + SFEN_局面(g.開始局面);

@@ -423,4 +423,30 @@ const char* 局面の不備(const Position& p) {
   return "";
 }
 
+const char* 開始局面の不備(const Position& p) {
+  const GameState& s = p.state;
+  constexpr int 一組[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+  int count[8] = {};
+  int kings[2] = {0, 0};
+  for (int i = 1; i <= BAN_SUU; ++i) {
+    for (int j = 1; j <= BAN_SUU; ++j) {
+      const int c = s.BAN[i][j];
+      if (c == KARA) continue;
+      if (!盤上の駒コード(c)) return "盤に駒でないものがあります";
+      if (c == K_SITA_OU || c == K_UE_OU) {
+        ++kings[c < 0 ? 0 : 1];
+      } else {
+        ++count[駒種類(c)];
+      }
+    }
+  }
+  if (kings[0] > 1 || kings[1] > 1) return "玉が二枚あります";
+  for (int k = 1; k <= 7; ++k) {
+    if (s.SITA_MOCHI[k] < 0 || s.UE_MOCHI[k] < 0) return "持駒の数が負です";
+    count[k] += s.SITA_MOCHI[k] + s.UE_MOCHI[k];
+    if (count[k] > 一組[k]) return "駒の数が一組より多くなっています";
+  }
+  return "";
+}
+
 }  // namespace kazeban

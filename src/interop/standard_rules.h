@@ -23,6 +23,13 @@ enum class 標準判定結果 {
   打ち歩詰め,      // a dropped pawn that gives mate
 };
 
+// Whether a move so judged is a foul: a move the pieces can make that standard shogi
+// forbids. A record may end with one (the player who made it lost); 不正 is no foul
+// but a move no piece can make, and a record holding one is refused.
+constexpr bool 反則か(標準判定結果 r) {
+  return r != 標準判定結果::合法 && r != 標準判定結果::不正;
+}
+
 // True when a piece of side `by` attacks square (i, j).
 bool 利きあり(const GameState& s, int i, int j, Color by);
 
@@ -53,5 +60,11 @@ const char* 標準判定の説明(標準判定結果 r);
 // a set holds, two unpromoted pawns of a side in a column, a piece that could never
 // move, the side not to move in check.
 const char* 局面の不備(const Position& p);
+
+// What makes a starting position impossible to play from, or an empty text: more than
+// one king of a side, more pieces of a kind than a set holds, a code that is no piece.
+// A start with a piece that could never move, nine pawns in a column or the side not to
+// move in check (problems have them) is played from all the same.
+const char* 開始局面の不備(const Position& p);
 
 }  // namespace kazeban

@@ -58,10 +58,12 @@ const std::string& 選ぶ(const std::string& box, const std::string& shown,
 bool 対局棋譜_記録へ(const 対局棋譜& g, GameState& s) {
   局面を盤へ(g.開始局面, s);
   棋譜データ moves;
-  const size_t count = std::min(g.手.size(), static_cast<size_t>(KIFU_MAX));
+  // A foul that ended the game is not played: the board shows the game before it.
+  const size_t playable = g.手.size() - (g.最終手反則 && !g.手.empty() ? 1 : 0);
+  const size_t count = std::min(playable, static_cast<size_t>(KIFU_MAX));
   moves.手.assign(g.手.begin(), g.手.begin() + static_cast<std::ptrdiff_t>(count));
   棋譜_記録へ(moves, s);
-  return g.手.size() > count;
+  return playable > count;
 }
 
 記録の由来 対局棋譜の由来(const 対局棋譜& g, const GameState& s, bool 打切り) {
@@ -74,7 +76,9 @@ bool 対局棋譜_記録へ(const 対局棋譜& g, GameState& s) {
   o.下側の名 = g.先手名;
   o.開始日時 = g.開始日時;
   if (!打切り) {
-    o.終局 = g.終局;
+    // Without its foul the game ends with the side that fouled to move, which lost
+    // by it: 反則負け as KIF says it when the foul itself is not written.
+    o.終局 = g.最終手反則 ? "反則負け" : g.終局;
     o.勝者 = static_cast<int>(g.結果);
     o.終局コメント = g.終局コメント;
   }

@@ -129,6 +129,20 @@ TEST_F(GameExchangeTest, LongNamesAreFittedIntoTheirPlacesAndKeptWhole) {
   EXPECT_EQ(back.棋譜.棋戦 + back.棋譜.先手名 + back.棋譜.後手名, event + black + white);
 }
 
+TEST_F(GameExchangeTest, AGameEndedByAFoulIsSetUpBeforeTheFoul) {
+  // White's 8th move drops a second pawn into the 3rd file.
+  const char text[] =
+      "手合割：平手\n手数----\n   1 ７六歩(77)\n   2 ３四歩(33)\n   3 ７五歩(76)\n"
+      "   4 ３五歩(34)\n   5 ７四歩(75)\n   6 同　歩(73)\n   7 ２六歩(27)\n   8 ３三歩打\n"
+      "   9 反則勝ち\n";
+  StartKeepingScreen();
+  ASSERT_TRUE(Import("二歩.kif", text)) << ::testing::PrintToString(Boxes());
+  EXPECT_EQ(f->s.KIFU_SAIGO, 7);
+  for (int n = 0; n < 7; ++n) AFTER_Click(*f);
+  EXPECT_EQ(f->s.BAN[7][3], KARA);
+  EXPECT_EQ(f->s.UE_MOCHI[1], 1);  // the pawn it would have dropped
+}
+
 TEST_F(GameExchangeTest, ARecordFileReadThrough取込IsSetUpAs読込SetsItUp) {
   // The top side moves first: "第1局", "上の人", "下の人" in CP932, two moves.
   const std::string file = std::string("\x91\xe6\x31\x8b\xc7\r\n") +
