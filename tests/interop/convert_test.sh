@@ -44,6 +44,12 @@ mkdir same && cp game.csa same/game.usi
 grep -q 'same/game.usi' err.txt || fail "the second record for one name was not named"
 
 # What a format cannot hold is said on standard error; exit 0.
+printf '手合割：平手\n手数----\n   1 ７六歩(77)\n   2 ３四歩(33)\n\n変化：2手\n   2 ８四歩(83)\n' >branch.kifu
+for to in csa usi sfen; do
+  "$convert" --to $to branch.kifu >/dev/null 2>err.txt || fail "--to $to of a game with a variation"
+  grep -q 'variation' err.txt || fail "--to $to did not say the variation was left out"
+done
+"$convert" --to kifu branch.kifu >/dev/null 2>err.txt && [ ! -s err.txt ] || fail "--to kifu warned"
 "$convert" --to usi foul.csa >foul.usi 2>err.txt || fail "--to usi of a foul"
 grep -q foul err.txt || fail "no word that the foul was left out of USI"
 grep -q '7d7c+ 4a3b$' foul.usi || fail "USI does not stop before the foul: $(cat foul.usi)"
