@@ -3,6 +3,7 @@
 // (the piece after the move), "%" end words and "'" comments; several statements may
 // share a line, separated by ",".
 #include <algorithm>
+#include <cstdint>
 
 #include "interop/formats_internal.h"
 #include "rules/pieces.h"
@@ -93,6 +94,7 @@ struct CSA読み手 : 読み手の土台 {
   bool 始まった = false;
   bool 記録あり = false;  // anything that only a record holds was read
   bool 終局の時間あり = false;
+  size_t 注釈の先 = SIZE_MAX - 1;  // the comment the last comment line went to
   Color 手番 = Color::Black;
 
   CSA読み手() { 初期設定_状態(盤); }
@@ -128,7 +130,10 @@ struct CSA読み手 : 読み手の土台 {
     std::string& to = 終わった       ? g.終局コメント
                       : g.手.empty() ? g.開始コメント
                                      : 最後の注記().コメント;
-    if (!to.empty()) to += '\n';
+    // Which comment the line joins: a second line is one even after an empty first.
+    const size_t into = 終わった ? SIZE_MAX : g.手.size();
+    if (into == 注釈の先 || !to.empty()) to += '\n';
+    注釈の先 = into;
     to += text;
   }
 
