@@ -54,13 +54,15 @@ bool UTF8か(std::string_view s) {
 bool EUCJPから(std::string_view bytes, std::string& out) {
   // CP932's Japanese text always has lead bytes 0x81..0x9F (kana, most kanji), which
   // EUC-JP never uses but for its two shift bytes.
-  bool high = false;
+  // Text of half-width katakana alone (0xA1..0xDF in CP932) is taken for CP932: EUC-JP
+  // text has bytes from 0xE0 up (kanji) as soon as it says anything.
+  bool kanji = false;
   for (const char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
     if (b >= 0x80 && b <= 0xA0 && b != 0x8E && b != 0x8F) return false;
-    high = high || b >= 0x80;
+    kanji = kanji || b >= 0xE0;
   }
-  if (!high) return false;
+  if (!kanji) return false;
   const iconv_t cd = iconv_open("UTF-8", "EUC-JP");
   if (cd == reinterpret_cast<iconv_t>(-1)) return false;
   std::string in(bytes);

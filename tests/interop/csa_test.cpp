@@ -156,6 +156,10 @@ TEST(Csa, LongGamesAreReadWholeAndNoRecordIsRefused) {
     EXPECT_EQ(r.理由.rfind("1行目: 棋譜ではありません", 0), 0u) << c.name << ": " << r.理由;
   }
   EXPECT_TRUE(対局棋譜_解析("PI\n+\n").成功);  // a start position alone is a record
+  // A refusal quotes only the beginning of a huge line.
+  const 対局棋譜読込結果 huge = 対局棋譜_解析("PI\n+\n+7776FU" + std::string(1 << 20, 'X') + "\n");
+  EXPECT_FALSE(huge.成功);
+  EXPECT_LT(huge.理由.size(), 200u);
 }
 
 }  // namespace
