@@ -357,10 +357,14 @@ struct CSA読み手 : 読み手の土台 {
 };
 
 // A comment line "'..." or "'*...": the text after the mark, or false for a line
-// that only describes the file's bytes ("'encoding=Shift_JIS", "'CSA encoding=UTF-8").
+// that only describes the file ("'encoding=Shift_JIS", "'CSA encoding=UTF-8", the
+// writing program's banner).
 bool 注釈の文(std::string_view t, std::string_view& text) {
   t.remove_prefix(1);
   if (t.starts_with("encoding=") || t.starts_with("CSA encoding=")) return false;
+  // The banner of the program that wrote the file (" ---- … CSA形式棋譜ファイル ----"),
+  // which KIF writes as a "#" line that readers pass over.
+  if (t.starts_with(" ----") && t.ends_with("----")) return false;
   if (t.starts_with("*")) t.remove_prefix(1);
   text = t;
   return true;
