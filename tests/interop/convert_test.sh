@@ -39,6 +39,8 @@ mkdir out
 [ "$(ls -A out | wc -l)" -eq 2 ] || fail "-d left other files: $(ls -A out)"
 "$convert" -d out game.csa game2.usi || fail "-d of good records did not exit 0"
 [ -s out/game.kif ] && [ -s out/game2.kif ] || fail "-d without --to did not write .kif"
+"$convert" -d missing game.csa 2>err.txt && fail "-d into a missing folder exit 0"
+[ "$(wc -l <err.txt)" -eq 1 ] || fail "-d into a missing folder said more than one line"
 mkdir same && cp game.csa same/game.usi
 "$convert" -d out game.csa same/game.usi 2>err.txt && fail "two records for one name exit 0"
 grep -q 'same/game.usi' err.txt || fail "the second record for one name was not named"

@@ -10,6 +10,7 @@
 // converted, 2 with a message naming the file (and the line) for each one it cannot
 // read or write; the others are still written.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -182,6 +183,11 @@ int 実行(int argc, char** argv) {
 
   // A folder: one file per record, each refusal said and the rest still written, all
   // flushed to the disk together.
+  std::error_code ec;
+  if (!std::filesystem::is_directory(dir, ec)) {
+    伝える(dir, "no such folder");
+    return 失敗;
+  }
   if (dir.back() != '/') dir += '/';
   int status = 0;
   std::set<std::string> written;
