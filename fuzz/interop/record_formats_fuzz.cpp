@@ -23,6 +23,7 @@ void require(bool ok, const char* what) {
   }
 }
 
+#if KAZEBAN_FUZZ_READER == 1
 // A total time the record did not give is added up when KIF is written: forgets it
 // again where `read` had none, so that the rest of the notes can be compared.
 void 合計を揃える(const std::vector<手の注記>& read, std::vector<手の注記>& back) {
@@ -38,6 +39,7 @@ void 合計を揃える(const std::vector<変化手順>& read, std::vector<変�
     合計を揃える(read[k].変化, back[k].変化);
   }
 }
+#endif
 
 }  // namespace
 

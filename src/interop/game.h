@@ -29,8 +29,9 @@ struct 手の注記 {
   std::string コメント;  // the move's comment lines joined by '\n', without * or '
   int 消費秒 = -1;       // the time the move took (KIF's first figure, CSA's T); -1: none
   int 累計秒 = -1;       // the mover's total so far (KIF's second figure); -1: none
+  std::string しおり;    // KIF's bookmark ("&" line), without the &
 
-  bool 空か() const { return コメント.empty() && 消費秒 < 0 && 累計秒 < 0; }
+  bool 空か() const { return コメント.empty() && 消費秒 < 0 && 累計秒 < 0 && しおり.empty(); }
   bool operator==(const 手の注記&) const = default;
 };
 
@@ -38,8 +39,10 @@ struct 手の注記 {
 // 分岐 of the line it hangs from (0 = that line's first move; 手.size() of that line =
 // an alternative to its end). Its moves are played from the position before that
 // move, so its first move is move number (start of the parent line) + 分岐, the main
-// line starting at move 1. Variations of a variation hang from it in turn; the
-// variations of one line are kept in the order the record gives them.
+// line starting at move 1. Variations of a variation hang from it in turn, never with
+// 分岐 0 (an alternative to a variation's first move hangs beside it). The variations
+// of one line are kept as KIF lists them: from its last move back to its first (分岐
+// descending), those that replace the same move in the record's order.
 struct 変化手順 {
   size_t 分岐 = 0;
   std::vector<棋譜の手> 手;
@@ -67,10 +70,13 @@ struct 対局棋譜 {
   // Kept so that nothing a record holds is lost in a conversion.
   std::vector<手の注記> 注記;  // parallel to 手; may be shorter (missing = none)
   std::string 開始コメント;    // the comment before the first move
-  手の注記 終局注記;           // the end line's time (its comment is 終局コメント)
-  std::vector<変化手順> 変化;  // variations of the main line, in the record's order
+  std::string 開始しおり;      // the bookmark of the start
+  手の注記 終局注記;  // the end line's time and bookmark (its comment is 終局コメント)
+  std::vector<変化手順> 変化;  // variations of the main line, ordered as in 変化手順
   // Every header line as written (key, value), in order, the ones with fields above
-  // included, so that a KIF is written back with all of them.
+  // included, so that a KIF is written back with all of them. Keys are KIF's names (棋戦,
+  // 場所, 持ち時間 …): a reader of another format puts what it maps there under them.
+  // On writing, the fields above win over the values kept here.
   std::vector<std::pair<std::string, std::string>> 見出し;
   // The last move of 手 is a foul (二歩, 打ち歩詰め, 王手放置, 行き所のない駒; see 反則か):
   // the pieces can make it, standard shogi forbids it, and it lost the game. Its end

@@ -466,33 +466,39 @@ struct KIF読み手 : 読み手の土台 {
     return true;
   }
 
-  // A comment line "*…": of the start before the first move, of the last move read,
-  // or of the end once the end line is read.
-  void コメント(std::string_view raw) {
-    while (!raw.empty() && raw.front() != '*') raw.remove_prefix(1);
+  // A comment line "*…" or a bookmark "&…": of the start before the first move, of
+  // the last move read, or of the end once the end line is read.
+  void コメント(std::string_view raw, bool bookmark) {
+    const char mark = bookmark ? '&' : '*';
+    while (!raw.empty() && raw.front() != mark) raw.remove_prefix(1);
     raw.remove_prefix(1);
-    std::string* into = &g.開始コメント;
+    std::string* comment = &g.開始コメント;
+    std::string* mark_of = &g.開始しおり;
     if (始まった) {
       変化手順& l = *今().手順;
-      if (!l.終局.empty()) {
-        into = 本譜か() ? &g.終局コメント : &l.終局注記.コメント;
-      } else if (手の注記* n = 最後の注記()) {
-        into = &n->コメント;
+      手の注記* n = !l.終局.empty() ? &l.終局注記 : 最後の注記();
+      if (n != nullptr) {
+        comment = !l.終局.empty() && 本譜か() ? &g.終局コメント : &n->コメント;
+        mark_of = &n->しおり;
       } else if (!本譜か()) {
         return;  // before a variation's first move: no move holds it
       }
     }
+    if (bookmark) {
+      *mark_of = std::string(raw);
+      return;
+    }
     // Lines of one comment are joined, an empty first line included.
-    if (into == 続くコメント) *into += '\n';
-    *into += raw;
-    続くコメント = into;
+    if (comment == 続くコメント || !comment->empty()) *comment += '\n';
+    *comment += raw;
+    続くコメント = comment;
   }
 
   bool 行(int line, std::string_view raw) {
     const std::string_view t = 空白除去(raw);
-    if (t.empty() || 先頭(t, "#") || 先頭(t, "&")) return true;
-    if (先頭(t, "*")) {
-      コメント(raw);
+    if (t.empty() || 先頭(t, "#")) return true;
+    if (先頭(t, "*") || 先頭(t, "&")) {
+      コメント(raw, 先頭(t, "&"));
       return true;
     }
     続くコメント = nullptr;
@@ -640,6 +646,13 @@ void コメントを書く(std::string& out, std::string_view c) {
     if (e == std::string_view::npos) break;
     c.remove_prefix(e + 1);
   }
+}
+
+void しおりを書く(std::string& out, std::string_view mark) {
+  if (mark.empty()) return;
+  out += '&';
+  out += mark;
+  out += "\r\n";
 }
 
 // " ( 0:12/00:01:23)" for a note that gives the move's time; the total, when the
@@ -804,7 +817,10 @@ struct KIF書き手 {
       for (const 変化手順& v : variations) branches = branches || v.分岐 == k;
       if (branches) out += '+';
       out += "\r\n";
-      if (k < line.注記.size()) コメントを書く(out, line.注記[k].コメント);
+      if (k < line.注記.size()) {
+        コメントを書く(out, line.注記[k].コメント);
+        しおりを書く(out, line.注記[k].しおり);
+      }
       指す(p, m);
     }
     // 3. The end line, its comment and the closing line.
@@ -815,9 +831,13 @@ struct KIF書き手 {
       out += line.終局;
       out.append(static_cast<size_t>(std::max(0, 12 - 桁数(line.終局))), ' ');
       時間を書く(out, line.終局注記, totals, p.toMove == Color::Black ? 0 : 1);
+      bool branches = line.手.empty() && at.別手あり;
+      for (const 変化手順& v : variations) branches = branches || v.分岐 == line.手.size();
+      if (branches) out += '+';
       out += "\r\n";
     }
     コメントを書く(out, line.終局注記.コメント);
+    しおりを書く(out, line.終局注記.しおり);
     if (!line.終局.empty()) まで(line.終局, count, p.toMove);
     // 4. The variations, from the last move back to the first; those that replace the
     // same move in the record's order.
@@ -861,6 +881,7 @@ struct KIF書き手 {
   k.見出しを書く();
   out += "手数----指手---------消費時間--\r\n";
   コメントを書く(out, g.開始コメント);
+  しおりを書く(out, g.開始しおり);
   // The main line is a line like the variations, read from the game's own fields.
   変化手順 main;
   main.手 = g.手;

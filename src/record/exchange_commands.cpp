@@ -6,6 +6,7 @@
 #include "display/piece_drawing.h"
 #include "interop/record_formats.h"
 #include "interop/sfen.h"
+#include "interop/standard_rules.h"
 #include "play/start_up.h"
 #include "record/game_exchange.h"
 #include "record/record_commands.h"
@@ -56,6 +57,15 @@ void 記録モードへ(Form1& f, const 対局棋譜読込結果& read, std::str
 
   // 4. What was read.
   f.controls.MessageOK("棋譜", " 読み込みました");
+  const 対局棋譜& g = read.棋譜;
+  if (g.最終手反則 && !g.手.empty() && !truncated) {
+    // The foul that ended the game is not on the board: say which move it was.
+    Position before = g.開始局面;
+    for (size_t k = 0; k + 1 < g.手.size(); ++k) 指す(before, g.手[k]);
+    f.controls.MessageOK("棋譜", std::to_string(g.手.size()) + "手目は反則(" +
+                                     標準判定の説明(標準判定(before, g.手.back())) +
+                                     ")のため、その前までを読み込みました");
+  }
   if (truncated) {
     f.controls.MessageOK("棋譜", std::to_string(KIFU_MAX + 1) +
                                      "手目からあとは読み込んでいません(" +

@@ -33,6 +33,7 @@ TEST(KifLossless, CommentsTimesAndVariationsRoundTrip) {
       EXPECT_EQ(r.棋譜.注記, g.注記) << 形式の名(f) << " seed " << seed;
       EXPECT_EQ(r.棋譜.変化, g.変化) << 形式の名(f) << " seed " << seed;
       EXPECT_EQ(r.棋譜.開始コメント, g.開始コメント);
+      EXPECT_EQ(r.棋譜.開始しおり, g.開始しおり);
       EXPECT_EQ(r.棋譜.終局注記.消費秒, 5);
       EXPECT_EQ(r.棋譜.終局注記.累計秒, 1234);
       EXPECT_EQ(r.棋譜.終局, "投了");

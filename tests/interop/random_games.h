@@ -48,7 +48,7 @@ inline 対局棋譜 ランダム対局(const Position& start, unsigned seed, int
 
 // How the tests print notes and variations when they differ.
 inline void PrintTo(const 手の注記& n, std::ostream* os) {
-  *os << "{" << n.消費秒 << "/" << n.累計秒 << " \"" << n.コメント << "\"}";
+  *os << "{" << n.消費秒 << "/" << n.累計秒 << " \"" << n.コメント << "\" &" << n.しおり << "}";
 }
 inline void PrintTo(const 変化手順& v, std::ostream* os) {
   *os << "{分岐 " << v.分岐 << ", " << v.手.size() << "手, 注記 " << v.注記.size() << ", 変化 "
@@ -78,6 +78,7 @@ inline std::vector<手の注記> ランダム注記(const std::vector<棋譜の�
     }
     if (rng() % 4 == 0) notes[k].コメント = std::to_string(k + 1) + "手目の読み";
     if (rng() % 9 == 0) notes[k].コメント += "\n▲同　歩 △５五角 と進めば難解";
+    if (rng() % 15 == 0) notes[k].しおり = "局面" + std::to_string(k + 1);
     指す(p, moves[k]);
   }
   while (!notes.empty() && notes.back().空か()) notes.pop_back();
@@ -124,6 +125,7 @@ inline 変化手順 ランダム変化(Position p, size_t at, std::vector<棋譜
 inline void 注記と変化を加える(対局棋譜& g, unsigned seed) {
   std::mt19937 rng(seed);
   g.開始コメント = "開始局面の解説\n二行目";
+  g.開始しおり = "開始";
   int totals[2] = {0, 0};
   g.注記 = ランダム注記(g.手, g.開始局面, totals, rng);
   g.終局注記.消費秒 = 5;

@@ -138,6 +138,7 @@ TEST_F(GameExchangeTest, AGameEndedByAFoulIsSetUpBeforeTheFoul) {
   StartKeepingScreen();
   ASSERT_TRUE(Import("二歩.kif", text)) << ::testing::PrintToString(Boxes());
   EXPECT_EQ(f->s.KIFU_SAIGO, 7);
+  EXPECT_EQ(Boxes()[1], "棋譜: 8手目は反則(二歩)のため、その前までを読み込みました");
   for (int n = 0; n < 7; ++n) AFTER_Click(*f);
   EXPECT_EQ(f->s.BAN[7][3], KARA);
   EXPECT_EQ(f->s.UE_MOCHI[1], 1);  // the pawn it would have dropped
