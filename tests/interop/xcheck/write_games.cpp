@@ -55,7 +55,8 @@ std::string JSON文字列(std::string_view s) {
 // its end word last as ["#end word", comment, seconds, []].
 std::string 手順JSON(Position p, const std::vector<棋譜の手>& moves,
                      const std::vector<手の注記>& notes, const std::vector<変化手順>& variations,
-                     const std::string& end, const 手の注記& endNote, const std::string& endComment) {
+                     const std::string& end, const 手の注記& endNote,
+                     const std::string& endComment) {
   std::vector<std::string> entries;
   const auto entry = [](const std::string& move, const 手の注記& n, const std::string& alts) {
     return "[" + JSON文字列(move) + "," + JSON文字列(n.コメント) + "," +
@@ -112,7 +113,7 @@ int 実行(const std::filesystem::path& dir) {
   std::ofstream expected(dir / "expected.tsv", std::ios::binary);
   bool ok = true;
   // Every end word in turn, the winner following from the side to move.
-  constexpr const char* ends[] = {"投了", "中断",     "詰み",     "千日手", "持将棋",
+  constexpr const char* ends[] = {"投了",     "中断",     "詰み",     "千日手", "持将棋",
                                   "切れ負け", "反則負け", "入玉勝ち", "不詰",   "反則勝ち"};
   unsigned seed = 100;
   for (const Position& start : 開始局面()) {
@@ -139,7 +140,10 @@ int 実行(const std::filesystem::path& dir) {
   fouled.最終手反則 = true;
   fouled.終局 = "反則勝ち";
   fouled.結果 = 対局結果::後手勝ち;
-  fouled.注記 = {{"序盤", 3, 3}};
+  fouled.注記.resize(1);
+  fouled.注記[0].コメント = "序盤";
+  fouled.注記[0].消費秒 = 3;
+  fouled.注記[0].累計秒 = 3;
   ok &= 書く(dir, "foul", fouled, expected);
   // The window's export: an even game the top player began (written turned round)...
   Position topFirst = 平手局面();
