@@ -709,18 +709,6 @@ The game can go on.</translation>
         <translation>Game over</translation>
     </message>
     <message>
-        <source>ファイルを作れません</source>
-        <translation>cannot create the file</translation>
-    </message>
-    <message>
-        <source>ファイルに書き込めません</source>
-        <translation>cannot write the file</translation>
-    </message>
-    <message>
-        <source>ファイルを置き換えられません</source>
-        <translation>cannot replace the file</translation>
-    </message>
-    <message>
         <source>%1 の値がありません</source>
         <translation>%1 lacks its value</translation>
     </message>
@@ -731,10 +719,6 @@ The game can go on.</translation>
     <message>
         <source>知らないオプションです: %1</source>
         <translation>unknown option %1</translation>
-    </message>
-    <message>
-        <source>棋譜は一つだけ指定できます</source>
-        <translation>only one record may be given</translation>
     </message>
     <message>
         <source>棋譜が指定されていません</source>
@@ -1419,7 +1403,7 @@ Install fairy-stockfish, or choose one in Engine settings.</translation>
     <message>
         <source>「%1」はすでにあります。
 置き換えますか？</source>
-        <translation>"%1" already exists.
+        <translation>&quot;%1&quot; already exists.
 Replace it?</translation>
     </message>
     <message>
@@ -1435,6 +1419,30 @@ Replace it?</translation>
     <message>
         <source>記録された対局がありません</source>
         <translation>No game has been kept yet</translation>
+    </message>
+    <message>
+        <source>変化%1個を書き出していません: %2 は本譜だけを書けます</source>
+        <translation>%1 variation(s) left out: %2 holds only the main line</translation>
+    </message>
+    <message>
+        <source>終局の反則(%1手目)を書き出していません: %2 では書けません</source>
+        <translation>the foul that ended the game (move %1) is left out: %2 cannot say it</translation>
+    </message>
+    <message>
+        <source>-o と -d は一緒に指定できません</source>
+        <translation>-o and -d cannot be given together</translation>
+    </message>
+    <message>
+        <source>-d なしでは棋譜は一つだけ指定できます</source>
+        <translation>only one record may be given without -d</translation>
+    </message>
+    <message>
+        <source>フォルダがありません</source>
+        <translation>no such folder</translation>
+    </message>
+    <message>
+        <source>前の棋譜がすでに%1に書かれています</source>
+        <translation>an earlier record is written to %1 already</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,15 @@ void KeptImage::DrawText(double x, double y, std::string_view text, int size, bo
   Changed();
 }
 
+double KeptImage::TextWidth(std::string_view text, int size, bool bold) {
+  QFont font(QStringLiteral("ＭＳ Ｐ明朝"));
+  font.setPointSize(size);
+  font.setBold(bold);
+  const QFontMetrics metrics(font, &image_);
+  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return metrics.horizontalAdvance(s) * 15.0;  // logical pixels to twips
+}
+
 void KeptImage::Refresh() {
   if (onRefresh) onRefresh();
 }

@@ -25,6 +25,7 @@ class KeptImage : public kazeban::Surface {
   void DrawText(double x, double y, std::string_view text, int size, bool bold,
                 int colour) override;
   void Refresh() override;
+  double TextWidth(std::string_view text, int size, bool bold) override;
 
   const QImage& image() const { return image_; }
   // The image's size in logical pixels.

@@ -36,6 +36,11 @@ class Surface {
 
   // Shows what has been drawn at once, even in the middle of a long operation.
   virtual void Refresh() = 0;
+
+  // How wide DrawText would draw the text, in twips. A surface without a font estimates
+  // it: a full-width character as wide as the size (20 twips to a point), an ASCII or
+  // half-width kana character half as wide.
+  virtual double TextWidth(std::string_view text, int size, bool bold);
 };
 
 // The palette: index 0..15 to red, green, blue.

@@ -1,5 +1,7 @@
 #include "display/text_drawing.h"
 
+#include <algorithm>
+
 #include "display/board_drawing.h"
 #include "display/captions.h"
 #include "display/noted_texts.h"
@@ -75,6 +77,38 @@ void 描画_文字列(画面& g, double x, double y, int code, int colour, int s
   const std::string_view text = 固定文字列(code);
   if (text.empty()) return;
   g.surface.DrawText(グリッドX(x) + 120, グリッドY(y) + 160, text, size, g.太字, colour);
+}
+
+double Surface::TextWidth(std::string_view text, int size, bool) {
+  double width = 0;
+  for (size_t k = 0; k < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[k]);
+    const size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    // Half-width katakana: U+FF61..U+FF9F, EF BD A1 .. EF BE 9F.
+    const bool halfKana = n == 3 && lead == 0xEF && k + 1 < text.size() &&
+                          (static_cast<unsigned char>(text[k + 1]) == 0xBD ||
+                           static_cast<unsigned char>(text[k + 1]) == 0xBE);
+    width += (n == 1 || halfKana ? 10.0 : 20.0) * size;
+    k += n;
+  }
+  return width;
+}
+
+std::string 幅に収める(Surface& surface, std::string_view text, int size, bool bold, double width) {
+  if (surface.TextWidth(text, size, bold) <= width) return std::string(text);
+  // The longest beginning, whole characters only, that leaves room for the "…".
+  std::string fitted;
+  std::string best = "…";
+  for (size_t k = 0; k < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[k]);
+    size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    n = std::min(n, text.size() - k);
+    fitted.append(text.substr(k, n));
+    k += n;
+    if (surface.TextWidth(fitted + "…", size, bold) > width) break;
+    best = fitted + "…";
+  }
+  return best;
 }
 
 }  // namespace kazeban

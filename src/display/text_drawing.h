@@ -2,6 +2,7 @@
 // computer's level, the handicap caption and "手目".
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "display/screen.h"
@@ -32,5 +33,9 @@ void 描画_レベル(画面& g, const GameState& s, int n);
 // One of the 22 fixed texts (handicap captions −10..10, 99 "手目") at grid point (x, y)
 // moved 120 twips right and 160 down; other codes print nothing.
 void 描画_文字列(画面& g, double x, double y, int code, int colour, int size);
+
+// The text as it fits in `width` twips at `size` points: whole when it fits, otherwise
+// as many of its first characters as fit, followed by "…".
+std::string 幅に収める(Surface& surface, std::string_view text, int size, bool bold, double width);
 
 }  // namespace kazeban

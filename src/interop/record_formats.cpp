@@ -1,5 +1,6 @@
 #include "interop/record_formats.h"
 
+#include <iconv.h>
 #include <cctype>
 
 #include "interop/formats_internal.h"
@@ -49,6 +50,35 @@ bool UTF8か(std::string_view s) {
   return true;
 }
 
+// EUC-JP bytes as UTF-8, or false when they are not EUC-JP. Old server logs wrote
+// their comments in it.
+bool EUCJPから(std::string_view bytes, std::string& out) {
+  // CP932's Japanese text always has lead bytes 0x81..0x9F (kana, most kanji), which
+  // EUC-JP never uses but for its two shift bytes.
+  // Text of half-width katakana alone (0xA1..0xDF in CP932) is taken for CP932: EUC-JP
+  // text has bytes from 0xE0 up (kanji) as soon as it says anything.
+  bool kanji = false;
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x80 && b <= 0xA0 && b != 0x8E && b != 0x8F) return false;
+    kanji = kanji || b >= 0xE0;
+  }
+  if (!kanji) return false;
+  const iconv_t cd = iconv_open("UTF-8", "EUC-JP");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  std::string in(bytes);
+  out.assign(in.size() * 3 / 2 + 16, '\0');
+  char* src = in.data();
+  size_t left = in.size();
+  char* dst = out.data();
+  size_t room = out.size();
+  const size_t done = iconv(cd, &src, &left, &dst, &room);
+  iconv_close(cd);
+  if (done == static_cast<size_t>(-1) || left != 0) return false;
+  out.resize(out.size() - room);
+  return true;
+}
+
 // The length of the well-formed UTF-8 character of more than one byte at the start of
 // s, or 0.
 size_t UTF8の字(std::string_view s) {
@@ -72,9 +102,10 @@ bool UTF8と宣言(std::string_view bytes) {
 }
 
 // The text of a record in UTF-8: well-formed UTF-8 is taken as UTF-8 (".kifu", CSA
-// V3.0), anything else as CP932, except that a record declared UTF-8 stays UTF-8 with
-// what cannot be decoded replaced, as long as most of its characters beyond ASCII are
-// UTF-8: some writers declare UTF-8 and write Shift_JIS throughout.
+// V3.0); a record declared UTF-8 stays UTF-8 with what cannot be decoded replaced, as
+// long as most of its characters beyond ASCII are UTF-8 (some writers declare UTF-8
+// and write Shift_JIS throughout); then EUC-JP where the bytes can be nothing else,
+// anything else as CP932.
 std::string 文書(std::string_view bytes, bool& utf8) {
   utf8 = false;
   const bool declared = UTF8と宣言(bytes);
@@ -115,6 +146,8 @@ std::string 文書(std::string_view bytes, bool& utf8) {
       return out;
     }
   }
+  std::string euc;
+  if (EUCJPから(bytes, euc)) return euc;
   return CP932文書からUTF8(bytes);
 }
 
@@ -229,6 +262,29 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
   return out;
 }
 
+// The headers of KIF and KI2 files: one of them, the head of the move table, a move or
+// a board makes a record of a text; a text with none (a settings file, a list of
+// users) is none.
+constexpr std::string_view KIFの見出し名[] = {
+    "開始日時", "終了日時", "対局日", "棋戦",     "戦型",       "手合割",     "先手", "後手",
+    "下手",     "上手",     "場所",   "持ち時間", "消費時間",   "表題",       "作者", "作品名",
+    "出典",     "備考",     "記録係", "解説",     "先手の持駒", "後手の持駒", "手数"};
+
+bool 棋譜のある文書か(const 対局棋譜& g, const std::vector<行>& lines) {
+  if (!g.手.empty() || !g.終局.empty() || !同一局面(g.開始局面, 平手局面())) return true;
+  for (const 行& l : lines) {
+    const std::string_view t = 空白除去(l.文);
+    if (t.starts_with("手数--")) return true;  // the head of the move table
+    for (const std::string_view name : KIFの見出し名) {
+      if (t.starts_with(name) &&
+          (t.substr(name.size()).starts_with("：") || t.substr(name.size()).starts_with(":"))) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 対局棋譜読込結果 対局棋譜_解析(std::string_view bytes, std::string_view fileName) {
@@ -243,6 +299,11 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
       return 棋譜ファイルの読込(bytes);
     case 読み方::KIF:
       r = KIF_読込(text);
+      if (r.成功 && !棋譜のある文書か(r.棋譜, lines)) {
+        r = {};
+        r.理由 = "1行目: 棋譜ではありません（指し手も局面も見出しもありません）";
+        return r;
+      }
       if (r.形式 == 棋譜形式::KIF && utf8) r.形式 = 棋譜形式::KIFU;
       return r;
     case 読み方::CSA:
@@ -269,7 +330,7 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
     number = l.番号;
     line = 空白除去(l.文);
   }
-  const SFEN読込結果 s = SFEN_解析(line);
+  const SFEN読込結果 s = SFEN_解析(line, false, true);
   if (!s.成功) {
     r.理由 = 行の理由(number == 0 ? 1 : number, s.理由);
     return r;
@@ -281,10 +342,6 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
   r.棋譜.開始局面 = s.局面;
   r.棋譜.手合割 = 手合割の名(s.局面);
   r.棋譜.手 = s.手;
-  if (static_cast<int>(r.棋譜.手.size()) > KIFU_MAX) {
-    r.棋譜.手.resize(KIFU_MAX);
-    r.打切り = true;
-  }
   r.成功 = true;
   return r;
 }
@@ -299,7 +356,7 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
   if (format != 棋譜形式::SFEN && format != 棋譜形式::USI && format != 棋譜形式::棋譜ファイル) {
     for (const auto& f : fields) {
       const CP932変換結果 c = UTF8からCP932(f.値);
-      const bool cp932 = format == 棋譜形式::KIF || format == 棋譜形式::CSA;
+      const bool cp932 = format == 棋譜形式::KIF;  // CSA falls back to UTF-8
       if (!c.成功 && (cp932 || f.値.find_first_of("\r\n") != std::string::npos)) {
         r.理由 = std::string(f.名) + "の名に書けない文字があります: " + c.書けない文字;
         return r;
@@ -313,6 +370,11 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
       書出結果 t = format == 棋譜形式::CSA ? CSA_書出(g) : KIF_書出(g, format == 棋譜形式::KIFU);
       if (!t.成功 || format == 棋譜形式::KIFU) return t;
       const CP932変換結果 c = UTF8文書からCP932(t.バイト列);
+      if (!c.成功 && format == 棋譜形式::CSA && t.バイト列.starts_with("V2.2\r\n")) {
+        // Text CP932 cannot hold: CSA 3.0, whose files are UTF-8, keeps all of it.
+        t.バイト列.replace(0, 6, "'CSA encoding=UTF-8\r\nV3.0\r\n");
+        return t;
+      }
       if (!c.成功) {
         r.理由 = "CP932 で書けない文字があります: " + c.書けない文字;
         return r;
@@ -323,6 +385,7 @@ std::string 手の言葉(const Position& p, const 棋譜の手& m) {
     }
     case 棋譜形式::SFEN:
     case 棋譜形式::USI: {
+      // A foul that ended the game is no move an engine takes: both stop before it.
       Position p = g.開始局面;
       std::string moves;
       // A foul that ended the game has no place here: the moves stop before it.

@@ -20,7 +20,7 @@ struct 対局棋譜読込結果 {
   対局棋譜 棋譜;
   棋譜形式 形式 = 棋譜形式::KIF;
   std::string 理由;     // why it was refused: "5行目: ..."
-  bool 打切り = false;  // more than KIFU_MAX moves: only those were read
+  bool 打切り = false;  // a .棋譜 file of more than KIFU_MAX moves: only those were read
 };
 
 // Detects the format from the content (the file name only as a hint) and reads it;

@@ -57,7 +57,7 @@ bool 升目(char file, char rank, int& i, int& j) {
 }  // namespace
 
 bool SFEN_局面解析(std::string_view board, std::string_view side, std::string_view hands,
-                   Position& out, std::string& 理由) {
+                   Position& out, std::string& 理由, bool record) {
   GameState s;
   初期設定_状態(s);
   for (int i = 1; i <= BAN_SUU; ++i) {
@@ -148,7 +148,7 @@ bool SFEN_局面解析(std::string_view board, std::string_view side, std::strin
     }
   }
   out = 局面(s, side == "b" ? Color::Black : Color::White);
-  const char* flaw = 局面の不備(out);
+  const char* flaw = record ? 開始局面の不備(out) : 局面の不備(out);
   if (*flaw != '\0') {
     理由 = flaw;
     return false;
@@ -156,7 +156,7 @@ bool SFEN_局面解析(std::string_view board, std::string_view side, std::strin
   return true;
 }
 
-SFEN読込結果 SFEN_解析(std::string_view text, bool kazebanRules) {
+SFEN読込結果 SFEN_解析(std::string_view text, bool kazebanRules, bool record) {
   SFEN読込結果 r;
   const std::vector<std::string_view> w = 語に分ける(text);
   size_t n = 0;
@@ -174,7 +174,7 @@ SFEN読込結果 SFEN_解析(std::string_view text, bool kazebanRules) {
       r.理由 = "SFENの欄が足りません";
       return r;
     }
-    if (!SFEN_局面解析(w[n], w[n + 1], w[n + 2], r.局面, r.理由)) return r;
+    if (!SFEN_局面解析(w[n], w[n + 1], w[n + 2], r.局面, r.理由, record)) return r;
     n += 3;
     // The move number is optional.
     if (n < w.size() && w[n] != "moves") {

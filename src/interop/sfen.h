@@ -25,8 +25,10 @@ struct SFEN読込結果 {
 // preceded by "position" and followed by "moves m1 m2 ...". Every move is checked
 // with 標準判定 against its position: anything but 合法 is refused naming the move.
 // When `kazebanRules` is true, moves that only KAZEBAN allows (王手放置, 打ち歩詰め)
-// are accepted too; 不正, 二歩 and 行き所のない駒 are always refused.
-SFEN読込結果 SFEN_解析(std::string_view text, bool kazebanRules = false);
+// are accepted too; 不正, 二歩 and 行き所のない駒 are always refused. A record's start
+// (`record`) may be any position play can go on from, as problems have them (a piece
+// that could never move, nine pawns in a column).
+SFEN読込結果 SFEN_解析(std::string_view text, bool kazebanRules = false, bool record = false);
 
 // The SFEN of the position with the given move number: "lnsgkgsnl/... b - 1".
 std::string SFEN_局面(const Position& p, int moveNumber = 1);
@@ -38,8 +40,9 @@ std::string USI_指し手(const 棋譜の手& m);
 // no piece that could make it (legality beyond that: 標準判定).
 bool USI_指し手解析(const Position& p, std::string_view text, 棋譜の手& out);
 
-// Reads only the position part (no "moves"); the reason names what is wrong.
+// Reads only the position part (no "moves"); the reason names what is wrong. A record's
+// start (`record`) is checked as SFEN_解析 checks it.
 bool SFEN_局面解析(std::string_view board, std::string_view side, std::string_view hands,
-                   Position& out, std::string& 理由);
+                   Position& out, std::string& 理由, bool record = false);
 
 }  // namespace kazeban

@@ -58,8 +58,8 @@ void 記録モードへ(Form1& f, const 対局棋譜読込結果& read, std::str
   描画_敵持盤(f.g, s);
   f.由来 = 対局棋譜の由来(read.棋譜, s, truncated);
 
-  // 3. The names, in white.
-  名前_描画(f, f.由来.対局名, f.由来.上側の名, f.由来.下側の名);
+  // 3. The names, in white, fitted into their places.
+  読んだ名前_描画(f, f.由来.対局名, f.由来.上側の名, f.由来.下側の名);
 
   // 4. What was read.
   f.controls.MessageOK(KZ_TR("Message", "棋譜"), KZ_TR("Message", " 読み込みました"));

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "display/panel.h"
+#include "display/text_drawing.h"
 #include "play/start_up.h"
 #include "sound/kazeban_sound.h"
 #include "storage/record_file.h"
@@ -19,6 +20,8 @@ constexpr double 対局名_X = 800, 対局名_Y = 6350;
 constexpr double 上側の名_X = 3700, 上側の名_Y = 100;
 constexpr double 下側の名_X = 3700, 下側の名_Y = 6350;
 constexpr int 名前の大きさ = 12;
+// What a shortened name leaves free before the next text or the window's edge.
+constexpr double 名前の間 = 120;
 
 // True when the directory can be listed: a volume that is not mounted, not ready or
 // not readable cannot.
@@ -53,6 +56,16 @@ void 名前_描画(Form1& f, const std::string& 対局名, const std::string& �
   名前を書く(f, 対局名_X, 対局名_Y, 対局名);
   名前を書く(f, 上側の名_X, 上側の名_Y, 上側の名);
   名前を書く(f, 下側の名_X, 下側の名_Y, 下側の名);
+}
+
+void 読んだ名前_描画(Form1& f, const std::string& 対局名, const std::string& 上側の名,
+                     const std::string& 下側の名) {
+  const auto fit = [&](const std::string& text, double x, double limit) {
+    return 幅に収める(f.g.surface, text, 名前の大きさ, f.g.太字, limit - 名前の間 - x);
+  };
+  名前を書く(f, 対局名_X, 対局名_Y, fit(対局名, 対局名_X, 下側の名_X));
+  名前を書く(f, 上側の名_X, 上側の名_Y, fit(上側の名, 上側の名_X, FORM_WIDTH_TWIPS));
+  名前を書く(f, 下側の名_X, 下側の名_Y, fit(下側の名, 下側の名_X, FORM_WIDTH_TWIPS));
 }
 
 void KIFU_READ_Click(Form1& f) {

@@ -53,6 +53,12 @@ void 棋譜_記録モードへ(Form1& f, const 棋譜読込結果& read);
 void 名前_描画(Form1& f, const std::string& 対局名, const std::string& 上側の名,
                const std::string& 下側の名);
 
+// The names of a game read from another program's record, in the same places, each
+// shortened with "…" where it would reach the next text (the game's name, the bottom
+// player's) or the window's edge; the game keeps them whole.
+void 読んだ名前_描画(Form1& f, const std::string& 対局名, const std::string& 上側の名,
+                     const std::string& 下側の名);
+
 // `directory` and `name` joined by one separator (`name` alone for no directory).
 std::string パス_結合(std::string_view directory, std::string_view name);
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -141,7 +142,28 @@ int 新しい名前で置く(const std::string& temp, const std::string& target)
   return ::rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
 }
 
-置換結果 置く(const std::string& path, std::string_view bytes, bool only_new);
+// A complete new file beside its target, not yet in the target's place.
+struct 書いた一時 {
+  std::string temp;
+  std::string target;
+  std::string dir;
+  std::string name;  // for messages
+  std::string kept;  // "the old file is as it was", for messages
+};
+
+bool 一時を書く(const std::string& path, std::string_view bytes, bool only_new, bool sync,
+                bool clean, 置換結果& r, 書いた一時& out);
+bool 一時を置く(const 書いた一時& t, bool only_new, bool sync, 置換結果& r);
+
+置換結果 置く(const std::string& path, std::string_view bytes, bool only_new) {
+  置換結果 r;
+  書いた一時 t;
+  if (一時を書く(path, bytes, only_new, true, true, r, t)) 一時を置く(t, only_new, true, r);
+  return r;
+}
+
+// Temporary names count up through the process, so many can wait side by side.
+unsigned 一時の番号 = 0;
 
 }  // namespace
 
@@ -199,16 +221,77 @@ bool 一時ファイル名か(std::string_view name) {
   return 置く(path, bytes, true);
 }
 
+struct 一括置換::待ち {
+  書いた一時 一時;
+  std::string path;
+};
+
+一括置換::一括置換() = default;
+
+一括置換::~一括置換() {
+  for (const 待ち& w : 待ち_) ::unlink(w.一時.temp.c_str());
+}
+
+置換結果 一括置換::加える(const std::string& path, std::string_view bytes) {
+  置換結果 r;
+  書いた一時 t;
+  const std::string dir = フォルダ(path);
+  const bool clean = 片付けた_.insert(dir).second;
+  if (!一時を書く(path, bytes, false, false, clean, r, t)) return r;
+  待ち_.push_back({std::move(t), path});
+  r.成功 = true;
+  return r;
+}
+
+std::vector<std::pair<std::string, 置換結果>> 一括置換::確定() {
+  std::vector<std::pair<std::string, 置換結果>> failed;
+  if (待ち_.empty()) return failed;
+  // 1. Every new file on the disk at once, before any takes a place.
+  {
+    記述子 d(::open(待ち_.front().一時.dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (d.fd() < 0 || ::syncfs(d.fd()) != 0) {
+      for (const 待ち& w : 待ち_) {
+        if (::fsync(記述子(::open(w.一時.temp.c_str(), O_RDONLY | O_CLOEXEC)).fd()) != 0) {
+          置換結果 r;
+          r.理由 =
+              w.一時.name + "を書き込めませんでした（" + エラーの説明(errno) + "）" + w.一時.kept;
+          failed.emplace_back(w.path, r);
+        }
+      }
+    }
+  }
+  // 2. Each in its place; then each directory flushed once.
+  std::set<std::string> dirs;
+  for (const 待ち& w : 待ち_) {
+    const bool bad =
+        std::any_of(failed.begin(), failed.end(), [&](const auto& f) { return f.first == w.path; });
+    置換結果 r;
+    if (bad) {
+      ::unlink(w.一時.temp.c_str());
+    } else if (!一時を置く(w.一時, false, false, r)) {
+      failed.emplace_back(w.path, r);
+    }
+    dirs.insert(w.一時.dir);
+  }
+  待ち_.clear();
+  for (const std::string& dir : dirs) {
+    記述子 d(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (d.fd() >= 0) ::fsync(d.fd());
+  }
+  return failed;
+}
+
 namespace {
 
-// Puts `bytes` at `path` through a complete new file beside it; `only_new`: under a
-// name nothing holds yet.
-置換結果 置く(const std::string& path, std::string_view bytes, bool only_new) {
-  置換結果 r;
+// Steps 1 to 4 of putting `bytes` at `path`: the checks and the complete new file
+// beside it (flushed to the disk when `sync`); `only_new`: under a name nothing holds
+// yet; `clean`: leftovers of interrupted writes are removed first.
+bool 一時を書く(const std::string& path, std::string_view bytes, bool only_new, bool sync,
+                bool clean, 置換結果& r, 書いた一時& out) {
   const std::string name = "「" + 名前(path) + "」";
   if (名前(path).empty()) {
     r.理由 = "ファイル名がありません";
-    return r;
+    return false;
   }
 
   // A new name must be free: a dangling link holds it too.
@@ -216,7 +299,7 @@ namespace {
   if (only_new && ::lstat(path.c_str(), &st) == 0) {
     r.使用中 = true;
     r.理由 = name + "はすでにあります";
-    return r;
+    return false;
   }
 
   // 1. A link is followed, so the file it names is replaced and the link kept.
@@ -226,7 +309,7 @@ namespace {
     r.理由 = link_err == EACCES
                  ? name + "は共有のフォルダにある他のユーザーのリンクなので、書き込めません"
                  : name + "に書き込めません（" + エラーの説明(link_err) + "）";
-    return r;
+    return false;
   }
   const std::string& target = *resolved;
   const std::string dir = フォルダ(target);
@@ -238,16 +321,17 @@ namespace {
   if (existed && !S_ISDIR(st.st_mode) &&
       ((st.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0)) {
     r.理由 = name + "は書き込みが許可されていないため上書きできません" + kept;
-    return r;
+    return false;
   }
 
   // 3. What an interrupted write left behind goes; then a new file beside the target,
   // under a hidden name of its own.
-  残骸を片付ける(dir);
+  if (clean) 残骸を片付ける(dir);
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = dir + "/.kazeban-" + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+    temp = dir + "/.kazeban-" + std::to_string(::getpid()) + "-" + std::to_string(一時の番号++) +
+           ".tmp";
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
@@ -261,7 +345,7 @@ namespace {
       r.理由 = "保存先のフォルダ「" + dir + "」にファイルを作れません（" + エラーの説明(err) + "）";
     }
     r.理由 += kept;
-    return r;
+    return false;
   }
   記述子 f(fd);
 
@@ -269,15 +353,26 @@ namespace {
   // carry over, but never its set-user or set-group bit.
   if (existed && S_ISREG(st.st_mode)) ::fchmod(f.fd(), st.st_mode & 01777);
   int err = 全部書く(f.fd(), bytes);
-  if (err == 0 && ::fsync(f.fd()) != 0) err = errno;
+  if (err == 0 && sync && ::fsync(f.fd()) != 0) err = errno;
   const int close_err = f.閉じる();
   if (err == 0) err = close_err;
   if (err != 0) {
     ::unlink(temp.c_str());
     r.理由 = name + "を書き込めませんでした（" + エラーの説明(err) + "）" + kept;
-    return r;
+    return false;
   }
 
+  out = {temp, target, dir, name, kept};
+  return true;
+}
+
+// Steps 5 and 6: the complete file takes the old one's place, or a new name of its own;
+// the directory is flushed when `sync`.
+bool 一時を置く(const 書いた一時& t, bool only_new, bool sync, 置換結果& r) {
+  const std::string& temp = t.temp;
+  const std::string& target = t.target;
+  const std::string& name = t.name;
+  const std::string& kept = t.kept;
   // 5. Only a complete file takes the old one's place, or a new name of its own.
   if (only_new) {
     const int taken = 新しい名前で置く(temp, target);
@@ -286,24 +381,26 @@ namespace {
       r.使用中 = taken == EEXIST;
       r.理由 = r.使用中 ? name + "はすでにあります"
                         : name + "を作れませんでした（" + エラーの説明(taken) + "）";
-      return r;
+      return false;
     }
   } else if (::rename(temp.c_str(), target.c_str()) != 0) {
-    err = errno;
+    const int err = errno;
     ::unlink(temp.c_str());
     if (err == EISDIR) {
       r.理由 = name + "という名前のフォルダがあるため書き込めません";
     } else {
       r.理由 = name + "を置き換えられませんでした（" + エラーの説明(err) + "）" + kept;
     }
-    return r;
+    return false;
   }
 
   // 6. Make the rename itself last; a failure here loses nothing already written.
-  記述子 d(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (d.fd() >= 0) ::fsync(d.fd());
+  if (sync) {
+    記述子 d(::open(t.dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (d.fd() >= 0) ::fsync(d.fd());
+  }
   r.成功 = true;
-  return r;
+  return true;
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 // Qt, so the record writer and anything else that keeps files whole can share it.
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kazeban {
 
@@ -36,6 +39,30 @@ struct 置換結果 {
 // exists, the file complete from the moment the name appears: two programs choosing
 // the same name never share a file, one gets it and the other is told 使用中.
 置換結果 ファイル_新規作成(const std::string& path, std::string_view bytes);
+
+// Many files put in place as ファイル_置換 puts one (links followed, write-protected
+// files refused, each file whole or not at all), but flushed to the disk together
+// instead of one by one: a folder of converted records costs one flush, not one each.
+class 一括置換 {
+ public:
+  一括置換();
+  ~一括置換();  // new files never put in place are removed
+  一括置換(const 一括置換&) = delete;
+  一括置換& operator=(const 一括置換&) = delete;
+
+  // Checks `path` and writes the complete new file beside it; it takes its place at
+  // 確定. Not 成功 (with the reason) when it cannot be written.
+  置換結果 加える(const std::string& path, std::string_view bytes);
+
+  // Flushes every new file to the disk, then puts each in its place. Returns the
+  // files that failed (their path and why); the others are in place.
+  std::vector<std::pair<std::string, 置換結果>> 確定();
+
+ private:
+  struct 待ち;
+  std::vector<待ち> 待ち_;
+  std::set<std::string> 片付けた_;  // folders already rid of leftovers
+};
 
 // What an errno means, in words for the player ("許可がありません", …).
 std::string エラーの説明(int err);

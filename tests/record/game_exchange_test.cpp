@@ -106,6 +106,29 @@ TEST_F(GameExchangeTest, AGameLongerThanTheRecordKeepsItsFirstMovesAndSaysSo) {
   EXPECT_EQ(f->s.BAN[5][9], K_SITA_OU);
 }
 
+TEST_F(GameExchangeTest, LongNamesAreFittedIntoTheirPlacesAndKeptWhole) {
+  const std::string event = "第76期名人戦七番勝負第3局";
+  const std::string black = "羽生 善治竜王";
+  const std::string white = std::string("佐藤 天彦名人") + std::string(40, 'x');
+  StartKeepingScreen();
+  ASSERT_TRUE(Import("名人戦.kifu", "棋戦：" + event + "\n先手：" + black + "\n後手：" + white +
+                                        "\n手数----指手---------消費時間--\n   1 ７六歩(77)\n"));
+  const std::vector<DrawOp> texts = surface.Of(DrawOp::Text);
+  ASSERT_GE(texts.size(), 3u);
+  const std::vector<DrawOp> names(texts.end() - 3, texts.end());  // drawn last
+  // The game's name stops short of the bottom player's, which starts at 3700 twips.
+  EXPECT_EQ(names[0].text, "第76期名人戦七番勝負…");  // 2640 of the 2780 twips free
+  EXPECT_LE(names[0].x + surface.TextWidth(names[0].text, names[0].size, names[0].bold), 3700);
+  EXPECT_EQ(names[2].text, black);
+  // The top player's stops at the window's edge.
+  EXPECT_EQ(names[1].text.substr(names[1].text.size() - 3), "…");
+  EXPECT_LE(names[1].x + surface.TextWidth(names[1].text, names[1].size, names[1].bold), 8400);
+  // The game keeps them whole, and so does an export.
+  ASSERT_TRUE(棋譜_書出(*f, dir / "写し.kifu", ""));
+  const 対局棋譜読込結果 back = 対局棋譜_解析(ReadWhole(dir / "写し.kifu"), "写し.kifu");
+  EXPECT_EQ(back.棋譜.棋戦 + back.棋譜.先手名 + back.棋譜.後手名, event + black + white);
+}
+
 TEST_F(GameExchangeTest, AGameEndedByAFoulIsSetUpBeforeTheFoul) {
   // White's 8th move drops a second pawn into the 3rd file.
   const char text[] =

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the pinned tsshogi into WORK (in the build tree, never the sources), writes
-# the test games there, converts each once more with kazeban-convert and has tsshogi
-# read them all. Exits 77 (the test is skipped) when node or the package is missing.
+# the test games there, converts each through the other formats with kazeban-convert
+# and has tsshogi read them all. Exits 77 (the test is skipped) when node or the package is missing.
 #
 #   run.sh SOURCE_DIR GAMES_PROGRAM KAZEBAN_CONVERT WORK
 set -eu
@@ -22,8 +22,13 @@ if ! npm_ci --offline && ! npm_ci; then
 fi
 rm -rf games
 "$games" games
+# Round trips through every format: KIFU to KIF and CSA, and CSA and USI back to KIFU
+# (what CSA and USI cannot hold is said on standard error, kept in convert.log).
 for f in games/*.kifu; do
-  "$convert" --to kif -o "${f%.kifu}.conv.kif" "$f"
-  "$convert" --to csa -o "${f%.kifu}.conv.csa" "$f"
+  b=${f%.kifu}
+  "$convert" --to kif -o "$b.conv.kif" "$f"
+  "$convert" --to csa -o "$b.conv.csa" "$f" 2>>convert.log
+  "$convert" --to kifu -o "$b.csa.kifu" "$b.csa"
+  "$convert" --to kifu -o "$b.usi.kifu" "$b.usi"
 done
 node check.mjs games
