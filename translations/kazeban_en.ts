@@ -1444,6 +1444,10 @@ Replace it?</translation>
         <source>前の棋譜がすでに%1に書かれています</source>
         <translation>an earlier record is written to %1 already</translation>
     </message>
+    <message>
+        <source>「%1」は共有のフォルダにある他のユーザーのリンクなので、書き込めません</source>
+        <translation>"%1" is another user's link in a shared folder: it cannot be written</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>

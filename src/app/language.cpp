@@ -215,6 +215,8 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Message", "「%1」はすでにあります"),
     QT_TRANSLATE_NOOP("Message", "「%1」に書き込めません（%2）"),
     QT_TRANSLATE_NOOP("Message", "「%1」は書き込みが許可されていないため上書きできません"),
+    QT_TRANSLATE_NOOP("Message",
+                      "「%1」は共有のフォルダにある他のユーザーのリンクなので、書き込めません"),
     QT_TRANSLATE_NOOP("Message", "保存先のフォルダ「%1」がありません"),
     QT_TRANSLATE_NOOP("Message", "保存先のフォルダ「%1」に書き込む許可がありません"),
     QT_TRANSLATE_NOOP("Message", "保存先のフォルダ「%1」にファイルを作れません（%2）"),

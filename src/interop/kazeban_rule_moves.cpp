@@ -208,13 +208,7 @@ bool KAZEBAN規則の棋譜か(std::string_view text) {
       const std::string why = 棋譜の行を調べる(s, line.substr(手の印.size()), m);
       if (!why.empty()) return 拒否(number, why);
       const int n = s.KIFU_SUU + 1;
-      s.KIFU_MOTO_I[n] = m.MOTO_I;
-      s.KIFU_MOTO_J[n] = m.MOTO_J;
-      s.KIFU_SAKI_I[n] = m.SAKI_I;
-      s.KIFU_SAKI_J[n] = m.SAKI_J;
-      s.KIFU_NARI[n] = m.NARI;
-      s.KIFU_KOMA[n] = m.KOMA;
-      s.KIFU_TORI[n] = m.TORI;
+      記録に置く(s, n, m);
       s.KIFU_SAIGO = n;
       棋譜_進める(s);
       g.手.push_back(m);

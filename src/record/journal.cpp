@@ -53,6 +53,22 @@ GameState 開始局面(const GameState& s) {
           s.KIFU_NARI[n],   s.KIFU_KOMA[n],   s.KIFU_TORI[n]};
 }
 
+// The names a game is written with: those in the boxes, else those typed before it.
+記録の名前 名前(const 記録の名前& boxes, const 記録の名前& typed) {
+  return {boxes.対局名.empty() ? typed.対局名 : boxes.対局名,
+          boxes.先手.empty() ? typed.先手 : boxes.先手,
+          boxes.後手.empty() ? typed.後手 : boxes.後手};
+}
+
+// What became of a write; a failure is the player's to know, once a game.
+void 結果を記す(記録結果& out, const 置換結果& written, bool& told) {
+  out.書いた = written.成功;
+  if (written.成功) return;
+  out.理由 = written.理由;
+  out.知らせる = !told;
+  told = true;
+}
+
 }  // namespace
 
 std::string 記録の名前部分(const 日時& t) {
@@ -179,13 +195,8 @@ bool 対局記録::続きか(const GameState& s, const GameState& start) const {
 記録結果 対局記録::書き終える() {
   記録結果 out;
   const 置換結果 written = port_.書き終える();
-  out.書いた = written.成功;
   out.場所 = path_.empty() ? folder_ : path_;
-  if (!written.成功) {
-    out.理由 = written.理由;
-    out.知らせる = !told_;
-    told_ = true;
-  }
+  結果を記す(out, written, told_);
   return out;
 }
 
@@ -212,9 +223,7 @@ void 対局記録::名前を入力(const 記録の名前& names, const GameState
     if (!typed_for_next_) typed_ = {};
   }
   typed_for_next_ = false;
-  const 記録の名前 names{boxes.対局名.empty() ? typed_.対局名 : boxes.対局名,
-                         boxes.先手.empty() ? typed_.先手 : boxes.先手,
-                         boxes.後手.empty() ? typed_.後手 : boxes.後手};
+  const 記録の名前 names = 名前(boxes, typed_);
   kept_.clear();
   for (int k = 1; k <= s.KIFU_SUU; ++k) kept_.push_back(記録の手(s, k));
 
@@ -235,13 +244,8 @@ void 対局記録::名前を入力(const 記録の名前& names, const GameState
     written = port_.置換(path_, bytes);
   }
 
-  // 3. A failure is the player's to know, once a game.
-  out.書いた = written.成功;
-  if (!written.成功) {
-    out.理由 = written.理由;
-    out.知らせる = !told_;
-    told_ = true;
-  }
+  // 3. What became of it: a failure is the player's to know, once a game.
+  結果を記す(out, written, told_);
   return out;
 }
 
@@ -255,9 +259,7 @@ void 対局記録::名前を入力(const 記録の名前& names, const GameState
   }
 
   // The file as the last move left it, read back and written again with its end.
-  const 記録の名前 names{boxes.対局名.empty() ? typed_.対局名 : boxes.対局名,
-                         boxes.先手.empty() ? typed_.先手 : boxes.先手,
-                         boxes.後手.empty() ? typed_.後手 : boxes.後手};
+  const 記録の名前 names = 名前(boxes, typed_);
   std::string bytes;
   置換結果 written = 中身(s, names, bytes);
   if (written.成功) {
@@ -269,12 +271,7 @@ void 対局記録::名前を入力(const 記録の名前& names, const GameState
     written.理由 = file.理由;
     if (file.成功) written = port_.置換(path_, file.バイト列);
   }
-  out.書いた = written.成功;
-  if (!written.成功) {
-    out.理由 = written.理由;
-    out.知らせる = !told_;
-    told_ = true;
-  }
+  結果を記す(out, written, told_);
   return out;
 }
 

@@ -10,17 +10,6 @@
 namespace kazeban {
 namespace {
 
-// Puts one move line into entry n of the move record.
-void 記録に置く(GameState& s, int n, const 棋譜の手& m) {
-  s.KIFU_MOTO_I[n] = m.MOTO_I;
-  s.KIFU_MOTO_J[n] = m.MOTO_J;
-  s.KIFU_SAKI_I[n] = m.SAKI_I;
-  s.KIFU_SAKI_J[n] = m.SAKI_J;
-  s.KIFU_NARI[n] = m.NARI;
-  s.KIFU_KOMA[n] = m.KOMA;
-  s.KIFU_TORI[n] = m.TORI;
-}
-
 constexpr size_t 手の行の長さ = 17;
 constexpr int 見出しの行数 = 3;
 
@@ -223,6 +212,16 @@ std::string 局面の誤り(const GameState& s, const 棋譜の手& m) {
 }
 
 }  // namespace
+
+void 記録に置く(GameState& s, int n, const 棋譜の手& m) {
+  s.KIFU_MOTO_I[n] = m.MOTO_I;
+  s.KIFU_MOTO_J[n] = m.MOTO_J;
+  s.KIFU_SAKI_I[n] = m.SAKI_I;
+  s.KIFU_SAKI_J[n] = m.SAKI_J;
+  s.KIFU_NARI[n] = m.NARI;
+  s.KIFU_KOMA[n] = m.KOMA;
+  s.KIFU_TORI[n] = m.TORI;
+}
 
 std::string 棋譜の行を調べる(const GameState& s, std::string_view line, 棋譜の手& m) {
   std::string why = 手の行を読む(line, m);

@@ -72,6 +72,9 @@ struct 棋譜読込結果 {
 // any further move lines set 打切り and are not looked at.
 棋譜読込結果 棋譜_解析(std::string_view bytes);
 
+// Puts one move line into entry n of the move record.
+void 記録に置く(GameState& s, int n, const 棋譜の手& m);
+
 // Reads one move line as 棋譜_解析 does and checks it against the position of `s`
 // (its fields in range, the piece where the move takes it from, a drop from a hand
 // that holds it); empty when the move can be played there, else why not.
