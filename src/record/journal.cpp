@@ -101,6 +101,11 @@ std::string 実の記録ポート::フォルダを用意(const std::string& fold
   return {};
 }
 
+bool 実の記録ポート::名前がある(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
 置換結果 実の記録ポート::新規作成(const std::string& path, std::string_view bytes) {
   return ファイル_新規作成(path, bytes);
 }

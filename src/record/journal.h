@@ -41,6 +41,8 @@ class 記録ポート {
   virtual 日時 今() = 0;
   // Makes the folder and any missing parents; "" when it is there, else why not.
   virtual std::string フォルダを用意(const std::string& folder) = 0;
+  // Whether something of that name is there already (a link included).
+  virtual bool 名前がある(const std::string& path) = 0;
   // As ファイル_新規作成 and ファイル_置換.
   virtual 置換結果 新規作成(const std::string& path, std::string_view bytes) = 0;
   virtual 置換結果 置換(const std::string& path, std::string_view bytes) = 0;
@@ -54,6 +56,7 @@ class 実の記録ポート : public 記録ポート {
  public:
   日時 今() override;
   std::string フォルダを用意(const std::string& folder) override;
+  bool 名前がある(const std::string& path) override;
   置換結果 新規作成(const std::string& path, std::string_view bytes) override;
   置換結果 置換(const std::string& path, std::string_view bytes) override;
 };

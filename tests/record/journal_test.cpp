@@ -30,6 +30,7 @@ class FakePort : public 記録ポート {
     if (folder_error.empty()) folders.insert({folder, true});
     return folder_error;
   }
+  bool 名前がある(const std::string& path) override { return files.count(path) > 0; }
   置換結果 新規作成(const std::string& path, std::string_view bytes) override {
     置換結果 r;
     r.使用中 = files.count(path) > 0;

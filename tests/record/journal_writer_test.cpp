@@ -1,10 +1,12 @@
 // The journal's writing thread against a disk whose writes wait at a gate: the order of
-// the writes, a newer state replacing one still waiting, waiting for the disk, and a
-// failure reported once, by the next write of the same file or by the wait.
+// the writes, a newer state replacing one still waiting, a new file made off the
+// caller's thread, waiting for the disk, and a failure reported once, by the next write
+// of the same file or by the wait.
 #include <gtest/gtest.h>
 
 #include <condition_variable>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,7 +19,16 @@ class GatedDisk : public 記録ポート {
  public:
   日時 今() override { return {}; }
   std::string フォルダを用意(const std::string&) override { return {}; }
+  bool 名前がある(const std::string& path) override {
+    std::lock_guard lock(m_);
+    return names_.contains(path);
+  }
   置換結果 新規作成(const std::string& path, std::string_view bytes) override {
+    {
+      std::unique_lock lock(m_);
+      changed_.wait(lock, [this] { return open_; });
+      if (names_.contains(path)) return {false, true, "taken"};
+    }
     return 置換(path, bytes);
   }
   置換結果 置換(const std::string& path, std::string_view bytes) override {
@@ -25,6 +36,7 @@ class GatedDisk : public 記録ポート {
     ++started_;
     changed_.notify_all();
     changed_.wait(lock, [this] { return open_; });
+    names_.insert(path);
     written.push_back(path + "=" + std::string(bytes));
     置換結果 r;
     r.成功 = failure_.empty();
@@ -35,6 +47,11 @@ class GatedDisk : public 記録ポート {
     std::lock_guard lock(m_);
     open_ = open;
     changed_.notify_all();
+  }
+  // Another program makes a file of that name.
+  void Take(const std::string& path) {
+    std::lock_guard lock(m_);
+    names_.insert(path);
   }
   void Fail(std::string why) {
     std::lock_guard lock(m_);
@@ -54,6 +71,7 @@ class GatedDisk : public 記録ポート {
   bool open_ = true;
   int started_ = 0;
   std::string failure_;
+  std::set<std::string> names_;
 };
 
 TEST(JournalWriterTest, WritesOfAFileStayInOrderAndTheNewestWaitingStateWins) {
@@ -68,6 +86,27 @@ TEST(JournalWriterTest, WritesOfAFileStayInOrderAndTheNewestWaitingStateWins) {
   disk.Open(true);
   writer.書き終える();
   EXPECT_EQ(disk.written, (std::vector<std::string>{"a=1", "a=3", "b=1"}));
+}
+
+TEST(JournalWriterTest, ANewFileIsMadeOnTheThreadAndItsLaterStatesFollowItWhereItLands) {
+  GatedDisk disk;
+  後書きポート writer(disk);
+  disk.Open(false);
+  // Claimed at once while the disk waits; a name claimed or taken is in use.
+  EXPECT_TRUE(writer.新規作成("d/g.kif", "1").成功);
+  EXPECT_TRUE(writer.新規作成("d/g.kif", "x").使用中);
+  disk.Take("d/h.kif");
+  EXPECT_TRUE(writer.新規作成("d/h.kif", "x").使用中);
+  // Taken by another program after the claim: made at the next free name, with the
+  // newest state handed over before it was made, and written there from then on.
+  EXPECT_TRUE(writer.新規作成("d/e.kif", "1").成功);
+  disk.Take("d/e.kif");
+  writer.置換("d/e.kif", "2");
+  disk.Open(true);
+  EXPECT_TRUE(writer.書き終える().成功);
+  writer.置換("d/e.kif", "3");
+  writer.書き終える();
+  EXPECT_EQ(disk.written, (std::vector<std::string>{"d/g.kif=1", "d/e-2.kif=2", "d/e-2.kif=3"}));
 }
 
 TEST(JournalWriterTest, AFailureIsReportedOnceByTheNextWriteOfTheFileOrByTheWait) {
