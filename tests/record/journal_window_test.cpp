@@ -161,11 +161,12 @@ TEST_F(JournalWindowTest, AFailedLastWriteIsToldBeforeTheEndOfTheGame) {
   GameState& s = EmptyBoardGame();
   s.BAN[1][1] = K_UE_SYA;
   s.BAN[9][7] = K_SITA_HU;
-  disk_.fail = true;      // the first move makes the file, the second replaces it
   controls.Answer(true);  // はい to another game
   std::vector<std::string> titles;
   controls.on_box = [&](const FakeControls::Message& b) { titles.push_back(b.title); };
   Move(9, 7, 9, 6);
+  hook_->書き終える(*f);  // the file is made; the next write, the last, fails
+  disk_.fail = true;
   Move(1, 1, 1, 9);  // the top rook attacks the bottom king along the last row
   EXPECT_EQ(titles, (std::vector<std::string>{"棋譜保存", "終了", "再ゲーム"}));
 }
