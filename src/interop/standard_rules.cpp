@@ -390,41 +390,9 @@ const char* 標準判定の説明(標準判定結果 r) {
   return "";
 }
 
-const char* 局面の不備(const Position& p) {
-  const GameState& s = p.state;
-  // How many of each kind a set holds: pawn, lance, knight, silver, gold, bishop, rook.
-  constexpr int 一組[8] = {0, 18, 4, 4, 4, 4, 2, 2};
-  int count[8] = {};
-  int kings[2] = {0, 0};
-  for (int i = 1; i <= BAN_SUU; ++i) {
-    int pawns[2] = {0, 0};
-    for (int j = 1; j <= BAN_SUU; ++j) {
-      const int c = s.BAN[i][j];
-      if (c == KARA) continue;
-      if (!盤上の駒コード(c)) return "盤に駒でないものがあります";
-      if (c == K_SITA_OU || c == K_UE_OU) {
-        ++kings[c < 0 ? 0 : 1];
-        continue;
-      }
-      ++count[駒種類(c)];
-      if (c == K_SITA_HU) ++pawns[0];
-      if (c == K_UE_HU) ++pawns[1];
-      if (移動後チェック(j, c) == OFF) return "行き所のない駒があります";
-    }
-    if (pawns[0] > 1 || pawns[1] > 1) return "二歩があります";
-  }
-  if (kings[0] > 1 || kings[1] > 1) return "玉が二枚あります";
-  for (int k = 1; k <= 7; ++k) {
-    if (s.SITA_MOCHI[k] < 0 || s.UE_MOCHI[k] < 0) return "持駒の数が負です";
-    count[k] += s.SITA_MOCHI[k] + s.UE_MOCHI[k];
-    if (count[k] > 一組[k]) return "駒の数が一組より多くなっています";
-  }
-  if (王手されている(s, 相手(p.toMove))) return "手番でない側の玉に王手がかかっています";
-  return "";
-}
-
 const char* 開始局面の不備(const Position& p) {
   const GameState& s = p.state;
+  // How many of each kind a set holds: pawn, lance, knight, silver, gold, bishop, rook.
   constexpr int 一組[8] = {0, 18, 4, 4, 4, 4, 2, 2};
   int count[8] = {};
   int kings[2] = {0, 0};
@@ -446,6 +414,30 @@ const char* 開始局面の不備(const Position& p) {
     count[k] += s.SITA_MOCHI[k] + s.UE_MOCHI[k];
     if (count[k] > 一組[k]) return "駒の数が一組より多くなっています";
   }
+  return "";
+}
+
+const char* 局面の不備(const Position& p) {
+  const GameState& s = p.state;
+  // 1. Standard shogi's own rules of a position, square by square and file by file.
+  for (int i = 1; i <= BAN_SUU; ++i) {
+    int pawns[2] = {0, 0};
+    for (int j = 1; j <= BAN_SUU; ++j) {
+      const int c = s.BAN[i][j];
+      if (c == KARA) continue;
+      if (!盤上の駒コード(c)) return "盤に駒でないものがあります";
+      if (c == K_SITA_HU) ++pawns[0];
+      if (c == K_UE_HU) ++pawns[1];
+      if (c != K_SITA_OU && c != K_UE_OU && 移動後チェック(j, c) == OFF) {
+        return "行き所のない駒があります";
+      }
+    }
+    if (pawns[0] > 1 || pawns[1] > 1) return "二歩があります";
+  }
+  // 2. What makes play from it impossible at all.
+  if (const char* why = 開始局面の不備(p); *why != '\0') return why;
+  // 3. The side not to move may not stand in check.
+  if (王手されている(s, 相手(p.toMove))) return "手番でない側の玉に王手がかかっています";
   return "";
 }
 
